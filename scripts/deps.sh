@@ -1,0 +1,36 @@
+# Sourced by run.sh, test.sh and bench.sh: installs what is missing, quietly
+# when everything is there already.
+
+# Debian packages the build needs.
+VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev libcairo2-dev libgif-dev)
+# Debian packages the program uses at run time to show the experiment.
+VOLLETA_RUN_PACKAGES=(chromium)
+# Debian packages the tests need besides the build's.
+VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium nodejs npm)
+
+volleta_as_root() {
+  if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
+}
+
+volleta_ensure_packages() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
+  echo "Installing Debian packages: ${missing[*]}" >&2
+  volleta_as_root apt-get update -qq
+  volleta_as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# playwright-core for the browser tests, from the lock file.
+volleta_ensure_npm() {
+  local dir=$1
+  if [[ ! -d $dir/node_modules/playwright-core || $dir/package-lock.json -nt $dir/node_modules/.package-lock.json ]]; then
+    echo "Installing npm packages in $dir" >&2
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+  fi
+}
+
+volleta_jobs() { nproc 2>/dev/null || echo 2; }

@@ -1,0 +1,34 @@
+#pragma once
+// What the game needs of the browser window, and the events it raises.
+#include <filesystem>
+#include <string>
+
+namespace browser {
+
+// The browser window the game is shown in.
+class Browser {
+ public:
+  virtual ~Browser() = default;
+  // Sends the window to a page: the full path of a file under the program
+  // folder's html folder. Returns at once; the window then raises the
+  // before-navigate event for this navigation too, and shows the page.
+  virtual void Navigate2(const std::filesystem::path& page) = 0;
+  // Abandons the navigation in progress (called from within the
+  // before-navigate event): its page is not shown. A Navigate2 issued right
+  // after it in the same handler proceeds.
+  virtual void Stop() = 0;
+  // Closes the browser window.
+  virtual void Quit() = 0;
+};
+
+// Receives the window's events.
+class BrowserEvents {
+ public:
+  virtual ~BrowserEvents() = default;
+  // Before every document navigation of the window, with its full URL.
+  virtual void Sink_BeforeNavigate2(const std::string& URL) = 0;
+  // The browser application is quitting (its window was closed).
+  virtual void Sink_OnQuit() = 0;
+};
+
+}  // namespace browser

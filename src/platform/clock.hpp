@@ -1,0 +1,31 @@
+#pragma once
+// The program's clocks: the millisecond game clock and the time of day.
+// Tests install a fake clock; everything else reads through these functions.
+#include <cstdint>
+
+namespace platform {
+
+// Source of the millisecond count and the time of day. The default reads the
+// system's monotonic and wall clocks.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds of a monotonic clock, as an unsigned 32-bit count that wraps.
+  virtual std::uint32_t Milliseconds() = 0;
+  // Seconds since local midnight, with the fractional part.
+  virtual double SecondsSinceMidnight() = 0;
+};
+
+// The clock in use; never null.
+Clock& CurrentClock();
+// Installs a clock (nullptr restores the system clock). The caller keeps ownership.
+void SetClock(Clock* clock);
+
+// Milliseconds of the monotonic clock, modulo 2^32. Take differences as
+// uint32_t subtraction so that a wrap never corrupts an interval.
+std::uint32_t timeGetTime();
+
+// Seconds since local midnight, with the fractional part.
+double SecondsSinceMidnight();
+
+}  // namespace platform

@@ -1,0 +1,139 @@
+#include "platform/dialogs.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <vector>
+
+#include "platform/process.hpp"
+
+namespace platform {
+namespace {
+
+std::vector<std::string> TxtFilesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::filesystem::path& p = it->path();
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (ext == ".txt" && it->is_regular_file(ec)) names.push_back(p.filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class TerminalDialogs final : public Dialogs {
+ public:
+  TerminalDialogs(std::istream& in, std::ostream& err) : in_(in), err_(err) {}
+
+  std::optional<std::string> OpenFile(const std::string& title, const std::filesystem::path& folder,
+                                      const std::string& remembered) override {
+    const std::vector<std::string> names = TxtFilesIn(folder);
+    err_ << title << " (" << folder.string() << "):\n";
+    for (std::size_t i = 0; i < names.size(); ++i) err_ << "  " << (i + 1) << ". " << names[i] << "\n";
+    for (;;) {
+      err_ << "Number or file name [" << remembered << "]: " << std::flush;
+      std::string line;
+      if (!std::getline(in_, line)) {
+        err_ << "\n";
+        return std::nullopt;
+      }
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty()) return remembered;
+      if (std::all_of(line.begin(), line.end(), [](unsigned char c) { return std::isdigit(c); }) &&
+          line.size() < 6) {
+        const std::size_t n = std::stoul(line);
+        if (n >= 1 && n <= names.size()) return names[n - 1];
+        err_ << "There is no file number " << line << ".\n";
+        continue;
+      }
+      return std::filesystem::path(line).filename().string();
+    }
+  }
+
+  void MsgBox(const std::string& message, const std::string& title) override {
+    err_ << title << ": " << message << std::endl;
+  }
+
+  std::string InputBox(const std::string& prompt, const std::string& /*title*/) override {
+    err_ << prompt << " " << std::flush;
+    std::string line;
+    if (!std::getline(in_, line)) {
+      err_ << "\n";
+      return std::string();
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+
+ private:
+  std::istream& in_;
+  std::ostream& err_;
+};
+
+class ZenityDialogs final : public Dialogs {
+ public:
+  std::optional<std::string> OpenFile(const std::string& title, const std::filesystem::path& folder,
+                                      const std::string& remembered) override {
+    const auto result = RunAndCapture({"zenity", "--file-selection", "--title=" + title,
+                                       "--filename=" + (folder / remembered).string(),
+                                       "--file-filter=*.txt"});
+    if (!result || result->exit_status != 0) return std::nullopt;
+    std::string path = result->output;
+    while (!path.empty() && (path.back() == '\n' || path.back() == '\r')) path.pop_back();
+    if (path.empty()) return std::nullopt;
+    return std::filesystem::path(path).filename().string();
+  }
+
+  void MsgBox(const std::string& message, const std::string& title) override {
+    const auto result =
+        RunAndCapture({"zenity", "--info", "--no-markup", "--title=" + title, "--text=" + message});
+    if (!result) std::cerr << title << ": " << message << std::endl;
+  }
+
+  std::string InputBox(const std::string& prompt, const std::string& title) override {
+    const auto result = RunAndCapture({"zenity", "--entry", "--title=" + title, "--text=" + prompt});
+    if (!result || result->exit_status != 0) return std::string();
+    std::string answer = result->output;
+    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
+    return answer;
+  }
+};
+
+std::unique_ptr<Dialogs>& DefaultDialogs() {
+  static std::unique_ptr<Dialogs> dialogs;
+  return dialogs;
+}
+
+Dialogs* g_dialogs = nullptr;
+
+}  // namespace
+
+bool HasDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* w = std::getenv("WAYLAND_DISPLAY");
+  return (x != nullptr && *x != '\0') || (w != nullptr && *w != '\0');
+}
+
+std::unique_ptr<Dialogs> MakeTerminalDialogs(std::istream& in, std::ostream& err) {
+  return std::make_unique<TerminalDialogs>(in, err);
+}
+
+std::unique_ptr<Dialogs> MakeZenityDialogs() { return std::make_unique<ZenityDialogs>(); }
+
+std::unique_ptr<Dialogs> MakeDefaultDialogs() {
+  if (HasDisplay() && FindOnPath("zenity")) return MakeZenityDialogs();
+  return MakeTerminalDialogs(std::cin, std::cerr);
+}
+
+Dialogs& CurrentDialogs() {
+  if (g_dialogs != nullptr) return *g_dialogs;
+  std::unique_ptr<Dialogs>& fallback = DefaultDialogs();
+  if (!fallback) fallback = MakeDefaultDialogs();
+  return *fallback;
+}
+
+void SetDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+
+}  // namespace platform

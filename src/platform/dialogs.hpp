@@ -1,0 +1,47 @@
+#pragma once
+// The experimenter's dialogs: the settings-file chooser, message boxes and the
+// subject-ID input box. With a graphical display and zenity on PATH they are
+// zenity dialogs; otherwise they use the terminal (prompts on standard error,
+// answers from standard input; nothing goes to standard output).
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Lets the experimenter pick a .txt file from `folder`, proposing
+  // `remembered`. Returns the chosen file's name without its folder, or
+  // nullopt when the dialog was cancelled.
+  virtual std::optional<std::string> OpenFile(const std::string& title,
+                                              const std::filesystem::path& folder,
+                                              const std::string& remembered) = 0;
+
+  // An information box with an OK button; returns once it is dismissed.
+  virtual void MsgBox(const std::string& message, const std::string& title) = 0;
+
+  // Asks for one line of text; a cancelled box gives the empty string.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+};
+
+// Terminal dialogs reading from `in` and writing to `err`.
+std::unique_ptr<Dialogs> MakeTerminalDialogs(std::istream& in, std::ostream& err);
+// zenity dialogs.
+std::unique_ptr<Dialogs> MakeZenityDialogs();
+// zenity when DISPLAY or WAYLAND_DISPLAY is set and zenity is on PATH, else the terminal.
+std::unique_ptr<Dialogs> MakeDefaultDialogs();
+
+// The dialogs in use (the default ones until SetDialogs is called).
+Dialogs& CurrentDialogs();
+// Installs dialogs; the caller keeps ownership. nullptr restores the default.
+void SetDialogs(Dialogs* dialogs);
+
+// Whether a graphical display is available.
+bool HasDisplay();
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+#include "platform/event_loop.hpp"
+
+#include <boost/asio/post.hpp>
+#include <chrono>
+#include <exception>
+
+namespace platform {
+namespace {
+Scheduler* g_scheduler = nullptr;
+}  // namespace
+
+Scheduler::Id AsioScheduler::CallAfter(std::uint32_t delay_ms, Callback callback) {
+  const Id id = next_id_++;
+  auto timer = std::make_unique<boost::asio::steady_timer>(io_, std::chrono::milliseconds(delay_ms));
+  timer->async_wait([this, id, cb = std::move(callback)](const boost::system::error_code& ec) {
+    if (ec) return;  // cancelled
+    timers_.erase(id);
+    cb();
+  });
+  timers_.emplace(id, std::move(timer));
+  return id;
+}
+
+void AsioScheduler::Cancel(Id id) {
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  it->second->cancel();
+  // The cancelled wait still runs its handler (with an error) after this; the
+  // timer object must outlive it, so hand it to that handler's completion.
+  auto timer = std::move(it->second);
+  timers_.erase(it);
+  boost::asio::post(io_, [t = std::move(timer)]() {});
+}
+
+Scheduler& CurrentScheduler() { return *g_scheduler; }
+
+void SetScheduler(Scheduler* scheduler) { g_scheduler = scheduler; }
+
+Timer::Timer(Handler on_tick, std::uint32_t interval_ms, bool enabled)
+    : on_tick_(std::move(on_tick)), interval_(interval_ms) {
+  SetEnabled(enabled);
+}
+
+Timer::~Timer() { Disarm(); }
+
+void Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (!enabled_) {
+    Disarm();
+  } else if (!in_tick_) {
+    Arm();
+  }
+}
+
+void Timer::SetInterval(std::uint32_t interval_ms) {
+  interval_ = interval_ms;
+  if (enabled_ && !in_tick_) {
+    Disarm();
+    Arm();
+  }
+}
+
+void Timer::Arm() {
+  pending_ = CurrentScheduler().CallAfter(interval_, [this] { Fire(); });
+}
+
+void Timer::Disarm() {
+  if (pending_) {
+    if (g_scheduler != nullptr) g_scheduler->Cancel(*pending_);
+    pending_.reset();
+  }
+}
+
+void Timer::Fire() {
+  pending_.reset();
+  in_tick_ = true;
+  struct TickEnd {
+    Timer* timer;
+    int exceptions = std::uncaught_exceptions();
+    ~TickEnd() {
+      timer->in_tick_ = false;
+      // A tick that ends the program (an exception) leaves the timer alone.
+      if (std::uncaught_exceptions() > exceptions) return;
+      if (timer->enabled_ && !timer->pending_) timer->Arm();
+    }
+  } tick_end{this};
+  on_tick_();
+}
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+// The program folder and the way the program ends.
+#include <filesystem>
+#include <stdexcept>
+
+namespace platform {
+
+// The folder every experiment file is looked up in: the executable's folder,
+// or the one given with --folder.
+const std::filesystem::path& ProgramFolder();
+void SetProgramFolder(std::filesystem::path folder);
+
+// The folder that holds the running executable.
+std::filesystem::path ExecutableFolder();
+
+// Thrown to end the program at once with an exit status: no later step and no
+// unload handling runs. main() catches it, and so does the event loop's runner.
+class ProgramEnd : public std::exception {
+ public:
+  explicit ProgramEnd(int status) : status_(status) {}
+  int Status() const { return status_; }
+  const char* what() const noexcept override { return "program end"; }
+
+ private:
+  int status_;
+};
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCancelled = 1;     // the settings dialog was cancelled
+inline constexpr int kExitInputRefused = 2;  // a settings, schedule or TTL problem
+
+[[noreturn]] void EndProgram(int status);
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+// The TTL pulse form: puts a code on the port and takes it back to 0 after
+// the configured number of milliseconds, on the game's event loop.
+#include <cstdint>
+#include <memory>
+
+#include "platform/event_loop.hpp"
+#include "session/value.hpp"
+
+class fTTL {
+ public:
+  fTTL();   // initialisation: creates PortTimer
+  ~fTTL();  // unload handling: PortTimer stopped; the port is not written
+
+  // Starts one pulse: NEW_PORT_VALUE on PORT_ADDRESS now, 0 after DURATION ms.
+  void SendTTL(std::int16_t& PORT_ADDRESS, std::int16_t& NEW_PORT_VALUE, session::Value& DURATION);
+  // Ends the pulse.
+  void PortTimer_Timer(std::int32_t Milliseconds);
+
+  std::unique_ptr<platform::Timer> PortTimer;
+  std::int16_t PulsePort = 0;
+};
+
+namespace ttl {
+// fTTL while it is loaded (TTL output on), else nullptr.
+fTTL* LoadedForm();
+void LoadForm();
+void UnloadForm();
+}  // namespace ttl

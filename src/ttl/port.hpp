@@ -1,0 +1,21 @@
+#pragma once
+// Writing a byte to a hardware I/O port (the parallel port's data register).
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace ttl {
+
+class Port {
+ public:
+  virtual ~Port() = default;
+  // Puts `value` on port `address` at once; it stays until the next write.
+  // Returns false (with the reason in `error`) when the write failed.
+  virtual bool Outp(std::uint16_t address, std::uint8_t value, std::string* error) = 0;
+};
+
+// The port fTTL writes to (set at start-up when TTL output is on).
+Port* CurrentPort();
+void SetPort(Port* port);
+
+}  // namespace ttl

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, runs every test and prints the totals:
+#   1. the tests (unit, end-to-end with the real program, browser) on the normal build;
+#   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. each libFuzzer target for a bounded time on its seed corpus.
+# VOLLETA_QUICK=1 runs step 1 only.
+set -uo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+volleta_ensure_packages "${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[@]}" || exit 1
+volleta_ensure_npm tests/browser || exit 1
+
+jobs=$(volleta_jobs)
+passed=0
+failed=0
+log=$(mktemp -d)
+trap 'rm -rf "$log"' EXIT
+
+# Runs ctest on a preset and adds its counts to the totals.
+run_ctest() {
+  local preset=$1
+  echo "== $preset: configure and build"
+  if ! cmake --preset "$preset" >"$log/$preset-configure.txt" 2>&1 ||
+     ! cmake --build --preset "$preset" -j"$jobs" >"$log/$preset-build.txt" 2>&1; then
+    tail -n 60 "$log/$preset-configure.txt" "$log/$preset-build.txt" 2>/dev/null
+    echo "== $preset: build FAILED"
+    failed=$((failed + 1))
+    return
+  fi
+  echo "== $preset: tests"
+  ctest --preset "$preset" -j"$jobs" 2>&1 | tee "$log/$preset-ctest.txt" | grep -E 'Test +#|tests passed|FAILED|Failed|\*\*\*' || true
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log/$preset-ctest.txt" | tail -n 1)
+  if [[ -z $line ]]; then
+    echo "== $preset: ctest printed no summary"
+    failed=$((failed + 1))
+    return
+  fi
+  local nfail total
+  nfail=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - nfail))
+  failed=$((failed + nfail))
+}
+
+run_fuzzers() {
+  echo "== fuzz: configure and build"
+  if ! cmake --preset fuzz >"$log/fuzz-configure.txt" 2>&1 ||
+     ! cmake --build --preset fuzz -j"$jobs" >"$log/fuzz-build.txt" 2>&1; then
+    tail -n 60 "$log/fuzz-configure.txt" "$log/fuzz-build.txt" 2>/dev/null
+    echo "== fuzz: build FAILED"
+    failed=$((failed + 1))
+    return
+  fi
+  local seconds=${VOLLETA_FUZZ_SECONDS:-20} target
+  for target in build/fuzz/fuzz/fuzz_*; do
+    [[ -x $target ]] || continue
+    local name corpus
+    name=$(basename "$target")
+    corpus="$log/corpus-$name"
+    mkdir -p "$corpus"
+    echo "== fuzz: $name for ${seconds}s"
+    if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+         "$corpus" "fuzz/corpus/${name#fuzz_}" >"$log/$name.txt" 2>&1; then
+      echo "   $name: no crash, hang or leak ($(grep -o 'Done [0-9]* runs' "$log/$name.txt" | tail -n 1))"
+      passed=$((passed + 1))
+    else
+      tail -n 40 "$log/$name.txt"
+      echo "   $name: FAILED"
+      failed=$((failed + 1))
+    fi
+  done
+}
+
+run_ctest default
+if [[ ${VOLLETA_QUICK:-0} != 1 ]]; then
+  run_ctest asan
+  run_fuzzers
+fi
+
+echo
+echo "totals: $passed passed, $failed failed"
+((failed == 0))
