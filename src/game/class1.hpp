@@ -1,0 +1,17 @@
+#pragma once
+// The browser's event sink: turns navigations into the connection screen,
+// the game start and the subject's throws, and the window's closing into the
+// end of the program.
+#include <string>
+
+#include "browser/browser.hpp"
+
+class Class1 final : public browser::BrowserEvents {
+ public:
+  // The browser whose events arrive here; every navigation and window call
+  // after start-up goes through it.
+  browser::Browser* Sink = nullptr;
+
+  void Sink_BeforeNavigate2(const std::string& URL) override;
+  void Sink_OnQuit() override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// A browser window that records what the game asks of it. Navigations are
+// not followed; a test raises the window's events itself.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "browser/browser.hpp"
+
+namespace testing_support {
+
+class RecordingBrowser final : public browser::Browser {
+ public:
+  struct Call {
+    enum Kind { kNavigate, kStop, kQuit } kind;
+    std::filesystem::path page;  // for kNavigate
+  };
+
+  void Navigate2(const std::filesystem::path& page) override {
+    calls.push_back({Call::kNavigate, page});
+  }
+  void Stop() override { calls.push_back({Call::kStop, {}}); }
+  void Quit() override { calls.push_back({Call::kQuit, {}}); }
+
+  // The pages navigated to, in order (file names only).
+  std::vector<std::string> Pages() const {
+    std::vector<std::string> pages;
+    for (const Call& c : calls) {
+      if (c.kind == Call::kNavigate) pages.push_back(c.page.filename().string());
+    }
+    return pages;
+  }
+
+  std::vector<Call> calls;
+};
+
+}  // namespace testing_support
