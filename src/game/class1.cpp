@@ -1,0 +1,72 @@
+#include "game/class1.hpp"
+
+#include "game/frm_main.hpp"
+#include "game/report.hpp"
+#include "game/show.hpp"
+#include "platform/clock.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+
+namespace {
+
+// A keyword counts when it occurs anywhere in the URL but at its very first
+// character. Case-sensitive.
+bool Has(const std::string& url, const char* keyword) {
+  const std::size_t pos = url.find(keyword);
+  return pos != std::string::npos && pos > 0;
+}
+
+}  // namespace
+
+void Class1::Sink_BeforeNavigate2(const std::string& URL) {
+  using namespace Module1;
+  if (Has(URL, "connecting")) {
+    MainForm().Timer2.SetEnabled(true);
+    game::ReportConnecting();
+    return;
+  }
+  if (Has(URL, "connected")) {
+    Sink->Stop();
+    game::ShowPage(page::PageKind::kOpening, 2, 0);
+    MainForm().Timer1.SetInterval(8000);
+    MainForm().Timer1.SetEnabled(true);
+    StartTime = platform::timeGetTime();
+    game::ReportGameStart();
+    return;
+  }
+
+  if (ThrowCount > TotalThrows) return;
+  if (Has(URL, "2to")) {
+    MainForm().Timer1.SetEnabled(true);
+    Sink->Stop();
+  }
+  std::int16_t receiver = 0;
+  if (Has(URL, "2to1")) {
+    receiver = 1;
+  } else if (Has(URL, "2to3")) {
+    receiver = 3;
+  } else if (Has(URL, "2to4")) {
+    receiver = 4;
+  } else {
+    return;
+  }
+
+  LogEntry& entry = ThrowLog[ThrowCount + 1];
+  entry.Receiver = receiver;
+  entry.Time = platform::timeGetTime();
+  BallHolder = receiver;
+  if (TtlEnabled) {
+    TtlValue = TtlCodes[receiver];
+    if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+  }
+  game::ReportThrow(2, receiver, ThrowCount < TotalThrows);
+  game::ShowPage(page::PageKind::kSubjectThrow, 2, receiver);
+  ThrowCount += 1;
+}
+
+void Class1::Sink_OnQuit() {
+  if (Module1::TtlEnabled) ttl::UnloadForm();
+  game::ReportWindowClosed();
+  platform::EndProgram(platform::kExitOk);
+}

@@ -1,0 +1,99 @@
+#include "game/frm_main.hpp"
+
+#include <cmath>
+
+#include "browser/browser.hpp"
+#include "game/class1.hpp"
+#include "game/report.hpp"
+#include "game/show.hpp"
+#include "platform/clock.hpp"
+#include "platform/program.hpp"
+#include "platform/random.hpp"
+#include "platform/text_file.hpp"
+#include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+
+namespace {
+frmMain* g_main_form = nullptr;
+
+// The receiver of a computer player's next throw. A player who throws more
+// often than his schedule line provides for (possible when the subject keeps
+// choosing him) has nothing scheduled: 0, never a read past the schedule.
+std::int16_t ScheduledReceiver(int thrower, int throw_number) {
+  const auto& row = Module1::ThrowSchedule[thrower];
+  if (throw_number < 0 || static_cast<std::size_t>(throw_number) >= row.size()) return 0;
+  return row[throw_number];
+}
+
+// The delay before the next computer throw: DelayMin plus a random part below
+// DelayRandom, in whole milliseconds.
+std::uint32_t NextDelay() {
+  const double random_part =
+      std::floor(static_cast<double>(platform::Rnd()) * (Module1::DelayRandom.Number() * 1000.0));
+  const double ms = platform::RoundHalfEven(Module1::DelayMin.Number() * 1000.0 + random_part);
+  return ms <= 0 ? 0u : static_cast<std::uint32_t>(ms);
+}
+}  // namespace
+
+frmMain::frmMain()
+    : Timer1([this] { Timer1_Timer(); }, 4000, false), Timer2([this] { Timer2_Timer(); }, 5000, false) {
+  g_main_form = this;
+}
+
+frmMain::~frmMain() {
+  if (g_main_form == this) g_main_form = nullptr;
+}
+
+frmMain& MainForm() { return *g_main_form; }
+
+void frmMain::Timer1_Timer() {
+  using namespace Module1;
+  if (ThrowCount > TotalThrows) {
+    Timer1.SetEnabled(false);
+    WriteData();
+    BrowserEvents->Sink->Navigate2(platform::ProgramFolder() / "html" / "thankyou.htm");
+    game::ReportGameOver();
+    return;
+  }
+
+  if (BallHolder == 0) BallHolder = 1;
+  const int thrower = BallHolder;
+  ThrowsMade[thrower] += 1;
+  const std::int16_t receiver = ScheduledReceiver(thrower, ThrowsMade[thrower]);
+
+  game::ShowPage(page::PageKind::kComputerThrow, thrower, receiver);
+  BallHolder = receiver;
+
+  const bool counted = ThrowCount < TotalThrows;
+  if (counted) {
+    ThrowLog[ThrowCount + 1].Receiver = receiver;
+    ThrowLog[ThrowCount + 1].Time = platform::timeGetTime();
+    if (TtlEnabled) {
+      TtlValue = TtlCodes[receiver];
+      if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+    }
+  }
+  game::ReportThrow(thrower, receiver, counted);
+
+  Timer1.SetInterval(NextDelay());
+  // The subject's throw restarts the timer. The extra throw shown after the
+  // last logged one is different: the subject's answer to it is not taken, so
+  // the timer keeps running and its next tick ends the game.
+  if (receiver == 2 && counted) Timer1.SetEnabled(false);
+
+  ThrowCount += 1;
+}
+
+void frmMain::Timer2_Timer() {
+  Module1::BrowserEvents->Sink->Navigate2(platform::ProgramFolder() / "html" / "connected.htm");
+  Timer2.SetEnabled(false);
+}
+
+void frmMain::Form_Unload(int& /*Cancel*/) {
+  try {
+    if (Module1::Browser != nullptr) Module1::Browser->Quit();
+  } catch (const std::exception&) {
+    return;
+  }
+  Module1::BrowserEvents = nullptr;
+}

@@ -1,0 +1,40 @@
+#include "game/report.hpp"
+
+#include <iostream>
+
+#include "session/module1.hpp"
+
+namespace game {
+namespace {
+int g_subject_received = 0;
+
+void Line(const std::string& text) { std::cerr << "[volleta] " << text << std::endl; }
+}  // namespace
+
+void ReportConnecting() { Line("connection screen shown"); }
+
+void ReportGameStart() {
+  g_subject_received = 0;
+  Line("game started: first throw in 8 s");
+}
+
+void ReportThrow(int thrower, int receiver, bool counted) {
+  if (receiver == 2) ++g_subject_received;
+  const std::string who = "Player " + std::to_string(thrower) + " to Player " + std::to_string(receiver);
+  const std::string tally =
+      "subject has received " + std::to_string(g_subject_received) + " so far";
+  if (counted) {
+    Line("throw " + std::to_string(Module1::ThrowCount + 1) + " of " +
+         std::to_string(Module1::TotalThrows) + ": " + who + " (" + tally + ")");
+  } else {
+    Line("extra throw after the last one (not logged): " + who + " (" + tally + ")");
+  }
+}
+
+void ReportGameOver() { Line("game over: rows appended to log/log.csv and log/time.csv"); }
+
+void ReportWindowClosed() { Line("browser window closed: the program ends"); }
+
+void ReportProblem(const std::string& what) { Line("problem: " + what); }
+
+}  // namespace game

@@ -1,0 +1,18 @@
+#pragma once
+// The experimenter's view: one short line per game event on standard error.
+// Nothing of it reaches the pages or the logs.
+#include <string>
+
+namespace game {
+
+void ReportConnecting();
+void ReportGameStart();
+// A throw just shown; `counted` is false for the extra throw after the last
+// logged one.
+void ReportThrow(int thrower, int receiver, bool counted);
+void ReportGameOver();
+void ReportWindowClosed();
+// A failure the game steps over (a page that could not be written, say).
+void ReportProblem(const std::string& what);
+
+}  // namespace game

@@ -1,0 +1,11 @@
+#pragma once
+// Showing a game page from a game event. A page that can't be written is
+// reported to the experimenter and the game goes on: the throw is still
+// recorded, so the session's data survive a broken template.
+#include "page/compose.hpp"
+
+namespace game {
+
+void ShowPage(page::PageKind kind, int thrower, int receiver);
+
+}  // namespace game
