@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "platform/user_settings.hpp"
+#include "session/module1.hpp"
+#include "session_fixture.hpp"
+
+namespace {
+
+const char* kSchedule4 = "1,2343434343434343\r\n3,1414141414141414\r\n4,1313131313131313\r\n";
+
+class SettingsTest : public SessionTest {};
+
+TEST_F(SettingsTest, ReadsTheTenRecords) {
+  WriteExperiment(Settings("4", "30", "sched.txt", "0.5,2.5", "2"), kSchedule4);
+  ASSERT_EQ(Run(), std::nullopt) << OnlyBox();
+  EXPECT_TRUE(Module1::NumPlayers == 4);
+  EXPECT_EQ(Module1::TotalThrows, 30);
+  EXPECT_EQ(Module1::ScheduleFile, "sched.txt");
+  EXPECT_EQ(Module1::StartPage, "start.htm");
+  EXPECT_EQ(Module1::PlayerNames[1].Text(), "Ann");
+  EXPECT_EQ(Module1::PlayerFaces[1].Text(), "face1.jpg");
+  EXPECT_EQ(Module1::PlayerFaces[2].Text(), "");  // "none"
+  EXPECT_EQ(Module1::PlayerFaces[3].Text(), "");  // "NONE"
+  EXPECT_EQ(Module1::PlayerNames[4].Text(), "Cy");
+  EXPECT_EQ(Module1::DelayMin.Number(), 0.5);
+  EXPECT_EQ(Module1::DelayRandom.Number(), 2.5);
+  EXPECT_EQ(Module1::SpacerCount.Number(), 2);
+  // The arrays are sized for the game: throws 0..31 in the log, 0..30 in the schedule.
+  EXPECT_EQ(Module1::ThrowLog.size(), 32u);
+  EXPECT_EQ(Module1::ThrowSchedule[1].size(), 31u);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(SettingsTest, PlayerCountOtherThanThreeOrFourIsRefused) {
+  WriteExperiment(Settings("5", "30", "sched.txt"), kSchedule4);
+  EXPECT_EQ(Run(), platform::kExitInputRefused);
+  EXPECT_EQ(OnlyBox(),
+            "Settings Problem: You have requested a 5-player game.  Only 3 and 4-player games are "
+            "allowed. See readme.htm for help.  This will end the program.");
+}
+
+TEST_F(SettingsTest, PlayerCountComparesAsANumberAndIsWrittenAsItsText) {
+  WriteExperiment(Settings("4.0", "30", "sched.txt"), kSchedule4);
+  EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
+  EXPECT_EQ(Module1::NumPlayers.Text(), "4.0");
+
+  WriteExperiment(Settings("four", "30", "sched.txt"), kSchedule4);
+  dialogs.boxes.clear();
+  EXPECT_EQ(Run(), platform::kExitInputRefused);
+  EXPECT_EQ(OnlyBox(),
+            "Settings Problem: You have requested a four-player game.  Only 3 and 4-player games "
+            "are allowed. See readme.htm for help.  This will end the program.");
+}
+
+TEST_F(SettingsTest, ScheduleNameMustEndInTxtInAnyCase) {
+  const std::string message =
+      "Schedule Problem: As of Version 2, Volleta requires your schedule file to be in a text "
+      "(.txt) format--see readme.htm for help with the new format.  This will end the program.";
+  folder.Write("schedules/SCHED.TXT", kSchedule4);
+  folder.Write("settings/s.txt", Settings("4", "30", "SCHED.TXT"));
+  EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
+  for (const char* name : {"sched.csv", "txt", ""}) {
+    dialogs.boxes.clear();
+    folder.Write("settings/s.txt", Settings("4", "30", name));
+    EXPECT_EQ(Run(), platform::kExitInputRefused) << name;
+    EXPECT_EQ(OnlyBox(), message) << name;
+  }
+}
+
+TEST_F(SettingsTest, MissingSettingsFileNamesTheFileAndFolder) {
+  EXPECT_EQ(Run(session::SetUpMode::kCheck, "absent.txt"), platform::kExitInputRefused);
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].title, "Settings Problem");
+  const std::string& m = dialogs.boxes[0].message;
+  EXPECT_NE(m.find("\"absent.txt\""), std::string::npos) << m;
+  EXPECT_NE(m.find((folder.Path() / "settings").string()), std::string::npos) << m;
+  EXPECT_NE(m.find("See readme.htm for help.  This will end the program."), std::string::npos);
+}
+
+TEST_F(SettingsTest, UnusableDelaysAndSpacersAreRefusedNamingRecordAndValue) {
+  struct Case {
+    std::string delays, spacers, expected;
+  };
+  const Case cases[] = {
+      {"soon,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"soon\"."},
+      {"-1,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"-1\"."},
+      {"0.5,", "0", "The random extra delay (record 9 of the settings file \"s.txt\") is \"\"."},
+      {"0.5,2.5", "2.5",
+       "The number of blank paragraphs (record 10 of the settings file \"s.txt\") is \"2.5\"."},
+      {"0.5,2.5", "many",
+       "The number of blank paragraphs (record 10 of the settings file \"s.txt\") is \"many\"."},
+  };
+  for (const Case& c : cases) {
+    dialogs.boxes.clear();
+    WriteExperiment(Settings("4", "30", "sched.txt", c.delays, c.spacers), kSchedule4);
+    EXPECT_EQ(Run(), platform::kExitInputRefused) << c.expected;
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << c.expected;
+    EXPECT_EQ(dialogs.boxes[0].title, "Settings Problem");
+    EXPECT_EQ(dialogs.boxes[0].message.rfind(c.expected, 0), 0u) << dialogs.boxes[0].message;
+    EXPECT_NE(dialogs.boxes[0].message.find("readme.htm"), std::string::npos);
+  }
+}
+
+TEST_F(SettingsTest, ThreePlayerGameHasNoPlayerFourAndNoneMeansEmpty) {
+  WriteExperiment("Players,3\r\nThrows,20\r\nSchedule,sched.txt\r\nStart,start.htm\r\n"
+                  "P1,\" None \",none\r\nP2,Nonesuch,x.jpg\r\nP3,Bob,b.jpg\r\nP4,Dan,d.jpg\r\n"
+                  "Delays,1,2\r\nSpacers,0\r\n",
+                  "1,3232323232\r\n3,1212121212\r\n");
+  ASSERT_EQ(Run(), std::nullopt) << OnlyBox();
+  EXPECT_EQ(Module1::PlayerNames[1].Text(), "");
+  EXPECT_EQ(Module1::PlayerFaces[1].Text(), "");
+  EXPECT_EQ(Module1::PlayerNames[2].Text(), "Nonesuch");
+  EXPECT_EQ(Module1::PlayerNames[4].Text(), "");
+  EXPECT_EQ(Module1::PlayerFaces[4].Text(), "");
+}
+
+TEST_F(SettingsTest, UnquotedLabelWithACommaShiftsTheRecords) {
+  WriteExperiment("Players, three or four,4\r\n", "");
+  EXPECT_EQ(Run(), platform::kExitInputRefused);
+  EXPECT_EQ(OnlyBox(),
+            "Settings Problem: You have requested a three or four-player game.  Only 3 and "
+            "4-player games are allowed. See readme.htm for help.  This will end the program.");
+
+  dialogs.boxes.clear();
+  WriteExperiment("\"Players, three or four\",4\r\nThrows,30\r\nSchedule,sched.txt\r\nStart,s.htm\r\n"
+                  "P1,A,none\r\nP2,B,none\r\nP3,C,none\r\nP4,D,none\r\nDelays,0,0\r\nSpacers,0\r\n",
+                  kSchedule4);
+  EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
+}
+
+TEST_F(SettingsTest, ArgumentChoosesTheFileWithoutADialogAndIsRemembered) {
+  WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
+  dialogs.subject_answer = "S01";
+  ASSERT_EQ(Run(session::SetUpMode::kSession, "s.txt"), std::nullopt) << OnlyBox();
+  EXPECT_TRUE(dialogs.opened.empty());
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
+}
+
+TEST_F(SettingsTest, DialogProposesTheRememberedNameAndACancelEndsQuietly) {
+  EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitCancelled);
+  ASSERT_EQ(dialogs.opened.size(), 1u);
+  EXPECT_EQ(dialogs.opened[0].title, "Select Settings File");
+  EXPECT_EQ(dialogs.opened[0].message,
+            (folder.Path() / "settings" / "4pl - ostracize subject.txt").string());
+  EXPECT_TRUE(dialogs.boxes.empty());
+
+  // A name that doesn't exist is remembered all the same.
+  dialogs.file_choice = "later.txt";
+  EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitInputRefused);
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "later.txt");
+}
+
+TEST_F(SettingsTest, CheckModeAsksNothingAndRemembersNothing) {
+  platform::SaveSetting("settings", "lastsettings", "s.txt");
+  WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
+  folder.Write("settings/other.txt", Settings("4", "30", "sched.txt"));
+  ASSERT_EQ(Run(session::SetUpMode::kCheck, ""), std::nullopt) << OnlyBox();
+  EXPECT_EQ(Module1::SettingsFile, "s.txt");
+  ASSERT_EQ(Run(session::SetUpMode::kCheck, "other.txt"), std::nullopt) << OnlyBox();
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
+  EXPECT_TRUE(dialogs.opened.empty());
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+}  // namespace

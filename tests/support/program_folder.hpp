@@ -1,0 +1,28 @@
+#pragma once
+// A throw-away program folder on disk (settings, schedules, html, log), with
+// the per-user settings redirected into it, for tests that read and write
+// real files.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace testing_support {
+
+class TempProgramFolder {
+ public:
+  TempProgramFolder();   // creates the folder, makes it the program folder, resets the session
+  ~TempProgramFolder();  // removes it
+
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes a file below the folder (creating its parent folders).
+  void Write(const std::string& relative, std::string_view bytes) const;
+  std::string Read(const std::string& relative) const;
+  bool Exists(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+  std::string old_xdg_;
+  bool had_xdg_ = false;
+};
+
+}  // namespace testing_support
