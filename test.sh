@@ -46,7 +46,7 @@ run_ctest() {
 run_fuzzers() {
   echo "== fuzz: configure and build"
   if ! cmake --preset fuzz >"$log/fuzz-configure.txt" 2>&1 ||
-     ! cmake --build --preset fuzz -j"$jobs" >"$log/fuzz-build.txt" 2>&1; then
+     ! cmake --build --preset fuzz -j"$jobs" --target fuzzers >"$log/fuzz-build.txt" 2>&1; then
     tail -n 60 "$log/fuzz-configure.txt" "$log/fuzz-build.txt" 2>/dev/null
     echo "== fuzz: build FAILED"
     failed=$((failed + 1))
