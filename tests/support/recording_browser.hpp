@@ -2,6 +2,7 @@
 // A browser window that records what the game asks of it. Navigations are
 // not followed; a test raises the window's events itself.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class RecordingBrowser final : public browser::Browser {
 
   void Navigate2(const std::filesystem::path& page) override {
     calls.push_back({Call::kNavigate, page});
+    if (on_navigate) on_navigate(page);
   }
   void Stop() override { calls.push_back({Call::kStop, {}}); }
   void Quit() override { calls.push_back({Call::kQuit, {}}); }
@@ -32,6 +34,8 @@ class RecordingBrowser final : public browser::Browser {
   }
 
   std::vector<Call> calls;
+  // Called at each navigation, to look at the world as the window would.
+  std::function<void(const std::filesystem::path&)> on_navigate;
 };
 
 }  // namespace testing_support
