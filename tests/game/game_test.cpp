@@ -1,0 +1,370 @@
+// Whole games on a fake clock: the computer players' turns, the subject's
+// throws, the connection screen, the end of the game and the window closing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "game/class1.hpp"
+#include "game/frm_main.hpp"
+#include "platform/program.hpp"
+#include "platform/random.hpp"
+#include "session/module1.hpp"
+#include "support/fake_loop.hpp"
+#include "support/program_folder.hpp"
+#include "support/recording_browser.hpp"
+#include "support/scripted_dialogs.hpp"
+
+namespace {
+
+using namespace Module1;
+using testing_support::RecordingBrowser;
+
+const char* kTemplate =
+    "<html><head><title>Welcome!</title></head>\r\n"
+    "<body>name1 name2 name3 name4\r\n"
+    "<img src=\"anim/4player/1to3.gif\">\r\n"
+    "<a href=\"2to1.htm\">1</a><a href=\"2to3.htm\">3</a><a href=\"2to4.htm\">4</a>\r\n"
+    "<table border=\"0\"></table></body></html>\r\n";
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.Write("html/template.htm", kTemplate);
+    sink.Sink = &browser;
+    Module1::BrowserEvents = &sink;
+    Module1::Browser = &browser;
+    const char* names[] = {"", "Ann", "You", "Bob", "Cy"};
+    for (int p = 1; p <= 4; ++p) PlayerNames[p] = session::Value::FromText(names[p]);
+    NumPlayers = session::Value::FromField("4");
+    DelayMin = session::Value::FromField("1");
+    DelayRandom = session::Value::FromField("0");
+    SpacerCount = session::Value::FromField("0");
+    SubjectId = "S1";
+    platform::SeedRandom(42);
+  }
+
+  // Sizes the game for `throws` throws and gives each thrower his line.
+  void Schedule(int throws, std::initializer_list<std::pair<int, std::vector<int>>> lines) {
+    TotalThrows = static_cast<std::int16_t>(throws);
+    ThrowLog.assign(static_cast<std::size_t>(throws) + 2, LogEntry{});
+    for (auto& row : ThrowSchedule) row.assign(static_cast<std::size_t>(throws) + 1, 0);
+    for (const auto& [p, receivers] : lines) {
+      for (std::size_t i = 0; i < receivers.size(); ++i) {
+        ThrowSchedule[p][i + 1] = static_cast<std::int16_t>(receivers[i]);
+      }
+    }
+  }
+
+  std::string Url(const std::string& page) const {
+    return "http://127.0.0.1:5555/0123456789abcdef0123456789abcdef/html/" + page;
+  }
+  void Navigate(const std::string& page) { sink.Sink_BeforeNavigate2(Url(page)); }
+
+  // Starts the game the way the connection screen does.
+  void StartGame() {
+    Navigate("connecting.htm");
+    loop.Advance(5000);
+    ASSERT_EQ(browser.Pages().back(), "connected.htm");
+    Navigate("connected.htm");
+  }
+
+  std::string Page() const { return folder.Read("html/quindle.htm"); }
+  std::vector<std::string> LogRows(const std::string& file) const {
+    std::vector<std::string> rows;
+    const std::string text = folder.Read("log/" + file);
+    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+      rows.push_back(text.substr(at, end - at));
+    }
+    return rows;
+  }
+  int StopCount() const {
+    return static_cast<int>(std::count_if(browser.calls.begin(), browser.calls.end(), [](auto& c) {
+      return c.kind == RecordingBrowser::Call::kStop;
+    }));
+  }
+
+  testing_support::TempProgramFolder folder;
+  testing_support::ScriptedDialogs dialogs;
+  testing_support::FakeLoop loop;
+  frmMain form;
+  RecordingBrowser browser;
+  Class1 sink;
+};
+
+TEST_F(GameTest, ConnectionScreenLeadsToTheGameStart) {
+  Schedule(2, {{1, {3, 3}}, {3, {1, 1}}});
+  Navigate("connecting.htm");
+  EXPECT_TRUE(form.Timer2.Enabled());
+  EXPECT_TRUE(browser.calls.empty());  // the connecting page itself is shown
+  loop.Advance(4999);
+  EXPECT_TRUE(browser.calls.empty());
+  loop.Advance(1);
+  EXPECT_EQ(browser.Pages(), std::vector<std::string>{"connected.htm"});
+  EXPECT_FALSE(form.Timer2.Enabled());
+
+  Navigate("connected.htm");
+  ASSERT_EQ(browser.calls.size(), 3u);
+  EXPECT_EQ(browser.calls[1].kind, RecordingBrowser::Call::kStop);
+  EXPECT_EQ(browser.Pages().back(), "quindle.htm");
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(form.Timer1.Interval(), 8000u);
+  EXPECT_EQ(StartTime, loop.Milliseconds());
+  EXPECT_NE(Page().find("anim/4player/start.gif"), std::string::npos);
+  EXPECT_NE(Page().find("<title>Welcome!"), std::string::npos);
+
+  // The first throw comes 8 s later, from Player 1.
+  loop.Advance(7999);
+  EXPECT_EQ(ThrowCount, 0);
+  loop.Advance(1);
+  EXPECT_EQ(ThrowCount, 1);
+  EXPECT_NE(Page().find("1to3.gif"), std::string::npos);
+}
+
+TEST_F(GameTest, KeywordsAreCaseSensitiveAndNeverAtTheFirstCharacter) {
+  Schedule(2, {{1, {3, 3}}, {3, {1, 1}}});
+  Navigate("Connecting.htm");
+  sink.Sink_BeforeNavigate2("connecting.htm");
+  EXPECT_FALSE(form.Timer2.Enabled());
+  sink.Sink_BeforeNavigate2("2to1.htm");
+  Navigate("2TO1.HTM");
+  EXPECT_TRUE(browser.calls.empty());
+  EXPECT_EQ(ThrowCount, 0);
+}
+
+TEST_F(GameTest, TwoThrowGamePlaysThreeThrowsLogsTwoThenEnds) {
+  Schedule(2, {{1, {3, 4}}, {3, {1}}, {4, {1}}});
+  StartGame();
+  const std::uint32_t start = StartTime;
+  loop.Advance(8000);  // 1 -> 3, logged as throw 1
+  EXPECT_NE(Page().find("<title>Ann throws to Bob"), std::string::npos);
+  EXPECT_NE(Page().find("1to3.gif"), std::string::npos);
+  loop.Advance(1000);  // 3 -> 1, throw 2
+  EXPECT_NE(Page().find("3to1.gif"), std::string::npos);
+  loop.Advance(1000);  // 1 -> 4, shown but not logged
+  EXPECT_NE(Page().find("1to4.gif"), std::string::npos);
+  EXPECT_EQ(ThrowLog[3].Receiver, 0);
+  EXPECT_FALSE(folder.Exists("log/log.csv"));
+
+  bool logged_before_thanks = false;
+  browser.on_navigate = [&](const std::filesystem::path& page) {
+    if (page.filename() == "thankyou.htm") {
+      logged_before_thanks = folder.Exists("log/log.csv") && !form.Timer1.Enabled();
+    }
+  };
+  loop.Advance(1000);
+  EXPECT_EQ(browser.Pages().back(), "thankyou.htm");
+  EXPECT_TRUE(logged_before_thanks);
+  EXPECT_FALSE(form.Timer1.Enabled());
+
+  const auto rows = LogRows("log.csv");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].substr(rows[0].size() - 4), ",3,1");
+  const auto times = LogRows("time.csv");
+  ASSERT_EQ(times.size(), 1u);
+  EXPECT_EQ(times[0].substr(times[0].size() - 10), ",8000,9000") << times[0] << " start " << start;
+
+  // Nothing more happens, whatever time passes.
+  loop.Advance(60000);
+  EXPECT_EQ(LogRows("log.csv").size(), 1u);
+}
+
+TEST_F(GameTest, ThrowToTheSubjectWaitsForTheSubjectsThrow) {
+  Schedule(30, {{1, {2, 3}}, {3, {1}}});
+  DelayMin = session::Value::FromField("2");
+  DelayRandom = session::Value::FromField("3");
+  StartGame();
+  loop.Advance(8000);  // Player 1 throws to the subject
+  EXPECT_FALSE(form.Timer1.Enabled());
+  const std::uint32_t delay = form.Timer1.Interval();
+  EXPECT_GE(delay, 2000u);
+  EXPECT_LT(delay, 5000u);
+  EXPECT_NE(Page().find("<a href=\"2to3.htm\">"), std::string::npos);
+  EXPECT_NE(Page().find("<script"), std::string::npos);
+  loop.Advance(60000);
+  EXPECT_EQ(ThrowCount, 1);  // nobody throws until the subject does
+
+  Navigate("2to3.htm");
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(ThrowCount, 2);
+  EXPECT_EQ(BallHolder, 3);
+  EXPECT_EQ(ThrowLog[2].Receiver, 3);
+  EXPECT_EQ(ThrowLog[2].Time, loop.Milliseconds());
+  EXPECT_NE(Page().find("2to3.gif"), std::string::npos);
+  EXPECT_EQ(Page().find("<a href=\"2to1.htm\">"), std::string::npos);
+  EXPECT_EQ(Page().find("<script"), std::string::npos);
+  // Player 3 throws one drawn delay after the subject's throw.
+  loop.Advance(delay - 1);
+  EXPECT_EQ(ThrowCount, 2);
+  loop.Advance(1);
+  EXPECT_EQ(ThrowCount, 3);
+  EXPECT_EQ(BallHolder, 1);
+}
+
+TEST_F(GameTest, SubjectThrowMidGameIsRecordedAndShown) {
+  Schedule(30, {});
+  ThrowCount = 5;
+  BallHolder = 2;
+  Navigate("2to3.htm");
+  ASSERT_EQ(browser.calls.size(), 2u);
+  EXPECT_EQ(browser.calls[0].kind, RecordingBrowser::Call::kStop);
+  EXPECT_EQ(browser.Pages(), std::vector<std::string>{"quindle.htm"});
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(ThrowLog[6].Receiver, 3);
+  EXPECT_EQ(ThrowLog[6].Time, loop.Milliseconds());
+  EXPECT_EQ(BallHolder, 3);
+  EXPECT_EQ(ThrowCount, 6);
+  EXPECT_NE(Page().find("<title>You throws to Bob"), std::string::npos);
+}
+
+TEST_F(GameTest, ThrowsAreTakenUpToTheTotalAndNotBeyond) {
+  Schedule(4, {});
+  ThrowCount = 4;
+  Navigate("2to4.htm");  // a 4th-player throw is taken whatever the player count
+  EXPECT_EQ(ThrowLog[5].Receiver, 4);
+  EXPECT_EQ(ThrowCount, 5);
+
+  browser.calls.clear();
+  form.Timer1.SetEnabled(false);
+  Navigate("2to1.htm");
+  EXPECT_TRUE(browser.calls.empty());  // not stopped: the page is simply shown
+  EXPECT_FALSE(form.Timer1.Enabled());
+  EXPECT_EQ(ThrowCount, 5);
+  EXPECT_EQ(BallHolder, 4);
+}
+
+TEST_F(GameTest, TwoToAnyoneElseRestartsTheTimerButRecordsNothing) {
+  Schedule(4, {});
+  Navigate("2to2.htm");
+  EXPECT_TRUE(form.Timer1.Enabled());
+  ASSERT_EQ(browser.calls.size(), 1u);
+  EXPECT_EQ(browser.calls[0].kind, RecordingBrowser::Call::kStop);
+  EXPECT_EQ(ThrowCount, 0);
+  EXPECT_EQ(ThrowLog[1].Receiver, 0);
+}
+
+TEST_F(GameTest, ExtraLastThrowToTheSubjectStillEndsTheGame) {
+  // Throws 1 and 2 are logged; the extra third goes to the subject.
+  Schedule(2, {{1, {3, 2}}, {3, {1}}});
+  StartGame();
+  loop.Advance(8000 + 1000 + 1000);
+  EXPECT_EQ(ThrowCount, 3);
+  EXPECT_NE(Page().find("1to2.gif"), std::string::npos);
+  EXPECT_TRUE(form.Timer1.Enabled());
+
+  // The subject's answer in that last interval is not a throw.
+  const std::size_t before = browser.calls.size();
+  Navigate("2to1.htm");
+  EXPECT_EQ(browser.calls.size(), before);
+  EXPECT_EQ(ThrowLog[3].Receiver, 0);
+
+  loop.Advance(1000);
+  EXPECT_EQ(browser.Pages().back(), "thankyou.htm");
+  ASSERT_EQ(LogRows("log.csv").size(), 1u);
+  EXPECT_EQ(LogRows("log.csv")[0].substr(LogRows("log.csv")[0].size() - 4), ",3,1");
+}
+
+TEST_F(GameTest, DelaysStayWithinTheirBoundsAndZeroTicksAtOnce) {
+  Schedule(500, {{1, std::vector<int>(500, 3)}, {3, std::vector<int>(500, 1)}});
+  DelayMin = session::Value::FromField("2");
+  DelayRandom = session::Value::FromField("3");
+  std::uint32_t low = UINT32_MAX, high = 0;
+  for (int n = 0; n < 500; ++n) {
+    form.Timer1_Timer();
+    low = std::min(low, form.Timer1.Interval());
+    high = std::max(high, form.Timer1.Interval());
+  }
+  EXPECT_GE(low, 2000u);
+  EXPECT_LE(high, 4999u);
+  EXPECT_LT(low, 2050u);
+  EXPECT_GT(high, 4950u);
+
+  Module1::ThrowCount = 0;
+  Module1::BallHolder = 0;
+  Module1::ThrowsMade = {};
+  DelayMin = session::Value::FromField("0");
+  DelayRandom = session::Value::FromField("0");
+  form.Timer1.SetInterval(0);
+  form.Timer1.SetEnabled(true);
+  loop.Advance(0);
+  EXPECT_EQ(form.Timer1.Interval(), 0u);
+  loop.Advance(0);
+  EXPECT_GE(ThrowCount, 2);
+}
+
+TEST_F(GameTest, ThrowerWithNothingLeftScheduledThrowsToNobody) {
+  // Nothing scheduled at all: Player 1 makes every throw, to nobody, one more
+  // time than his schedule row has room for.
+  Schedule(3, {});
+  StartGame();
+  loop.Advance(8000 + 3 * 1000);
+  EXPECT_EQ(ThrowCount, 4);
+  EXPECT_EQ(ThrowsMade[1], 4);
+  loop.Advance(1000);
+  EXPECT_EQ(browser.Pages().back(), "thankyou.htm");
+  const auto rows = LogRows("log.csv");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].substr(rows[0].size() - 6), ",0,0,0");
+}
+
+TEST_F(GameTest, WholeGameWithTheSubjectAnsweringEveryThrow) {
+  Schedule(30, {{1, {2, 3, 4, 2, 3, 4, 2, 3, 4, 2, 3, 4, 2, 3, 4, 2}},
+                {3, {1, 2, 4, 1, 2, 4, 1, 2, 4, 1, 2, 4, 1, 2, 4, 1}},
+                {4, {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1}}});
+  DelayMin = session::Value::FromField("0.5");
+  DelayRandom = session::Value::FromField("2.5");
+  StartGame();
+  int answers = 0;
+  const char* targets[] = {"2to1.htm", "2to3.htm", "2to4.htm"};
+  while (browser.Pages().back() != "thankyou.htm" && loop.Pending() + 1 > 0) {
+    if (!form.Timer1.Enabled() && BallHolder == 2) {
+      Navigate(targets[answers++ % 3]);
+    }
+    ASSERT_TRUE(loop.NextDue()) << "game stalled at throw " << ThrowCount;
+    loop.Advance(*loop.NextDue());
+  }
+  EXPECT_GT(answers, 3);
+  for (int n = 1; n <= 30; ++n) EXPECT_NE(ThrowLog[n].Receiver, 0) << n;
+  EXPECT_EQ(LogRows("log.csv").size(), 1u);
+  EXPECT_EQ(LogRows("time.csv").size(), 1u);
+}
+
+TEST_F(GameTest, SecondGameStartKeepsTheCountsAndRestartsTheClock) {
+  Schedule(30, {{1, {3, 3, 3}}, {3, {1, 1, 1}}});
+  StartGame();
+  loop.Advance(8000 + 1000);
+  EXPECT_EQ(ThrowCount, 2);
+  loop.Advance(500);
+  Navigate("connected.htm");
+  EXPECT_EQ(StartTime, loop.Milliseconds());
+  EXPECT_EQ(ThrowCount, 2);
+  EXPECT_NE(Page().find("<title>"), std::string::npos);
+  loop.Advance(7999);
+  EXPECT_EQ(ThrowCount, 2);
+  loop.Advance(1);
+  EXPECT_EQ(ThrowCount, 3);
+}
+
+TEST_F(GameTest, ClosingTheWindowEndsTheProgramWithoutLogs) {
+  Schedule(4, {{1, {3, 3}}, {3, {1, 1}}});
+  StartGame();
+  loop.Advance(9000);
+  try {
+    sink.Sink_OnQuit();
+    FAIL() << "the program did not end";
+  } catch (const platform::ProgramEnd& end) {
+    EXPECT_EQ(end.Status(), 0);
+  }
+  EXPECT_FALSE(folder.Exists("log/log.csv"));
+}
+
+TEST_F(GameTest, UnloadingTheFormQuitsTheBrowserAndReleasesTheSink) {
+  int cancel = 0;
+  form.Form_Unload(cancel);
+  ASSERT_EQ(browser.calls.size(), 1u);
+  EXPECT_EQ(browser.calls[0].kind, RecordingBrowser::Call::kQuit);
+  EXPECT_EQ(Module1::BrowserEvents, nullptr);
+  EXPECT_EQ(cancel, 0);
+}
+
+}  // namespace
