@@ -1,13 +1,17 @@
 #include "ttl/fttl.hpp"
 
+#include <cstdint>
 #include <iostream>
+#include <limits>
 #include <string>
 
 #include "platform/text_file.hpp"
 #include "ttl/port.hpp"
 
 namespace {
-std::unique_ptr<fTTL> g_form;
+// A plain pointer on purpose: a form still loaded when the program ends is not
+// destroyed at exit, where its timer would reach for a scheduler already gone.
+fTTL* g_form = nullptr;
 ttl::Port* g_port = nullptr;
 bool g_write_failed = false;
 
@@ -18,9 +22,18 @@ void Write(std::int16_t address, std::int16_t value) {
     // A port that vanished mid-session must not end it: say so once, go on
     // without pulses.
     g_write_failed = true;
-    std::cerr << "TTL Problem: writing port " << address << " failed (" << error
+    std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
               << "); no further TTL pulses are sent in this session." << std::endl;
   }
+}
+
+// The duration as a whole number of milliseconds, an exact half going to the
+// even neighbour; kept within the timer's range.
+std::uint32_t IntervalOf(const session::Value& duration) {
+  const double ms = platform::RoundHalfEven(duration.Number());
+  constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+  if (!(ms > 0)) return 0;
+  return ms >= kMax ? static_cast<std::uint32_t>(kMax) : static_cast<std::uint32_t>(ms);
 }
 }  // namespace
 
@@ -36,7 +49,9 @@ void fTTL::SendTTL(std::int16_t& PORT_ADDRESS, std::int16_t& NEW_PORT_VALUE,
   PulsePort = PORT_ADDRESS;
   Write(PORT_ADDRESS, NEW_PORT_VALUE);
   if (DURATION.Number() > 0) {
-    PortTimer->SetInterval(static_cast<std::uint32_t>(platform::RoundHalfEven(DURATION.Number())));
+    // Assigning the interval to a running timer restarts its countdown, so a
+    // second pulse holds its code for the whole duration.
+    PortTimer->SetInterval(IntervalOf(DURATION));
     PortTimer->SetEnabled(true);
   }
 }
@@ -54,10 +69,14 @@ void SetPort(Port* port) {
   g_write_failed = false;
 }
 
-fTTL* LoadedForm() { return g_form.get(); }
+fTTL* LoadedForm() { return g_form; }
 void LoadForm() {
-  if (!g_form) g_form = std::make_unique<fTTL>();
+  if (g_form == nullptr) g_form = new fTTL();
 }
-void UnloadForm() { g_form.reset(); }
+void UnloadForm() {
+  fTTL* form = g_form;
+  g_form = nullptr;
+  delete form;
+}
 
 }  // namespace ttl

@@ -12,6 +12,8 @@ class Port {
   // Puts `value` on port `address` at once; it stays until the next write.
   // Returns false (with the reason in `error`) when the write failed.
   virtual bool Outp(std::uint16_t address, std::uint8_t value, std::string* error) = 0;
+  // How the port is reached, for messages: "ppdev /dev/parport0", ...
+  virtual std::string Describe() const = 0;
 };
 
 // The port fTTL writes to (set at start-up when TTL output is on).
