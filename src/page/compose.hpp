@@ -1,5 +1,7 @@
 #pragma once
 // Writing a game page from the experimenter's template and showing it.
+#include <string>
+#include <string_view>
 
 namespace page {
 
@@ -12,6 +14,14 @@ enum class PageKind {
 // Reads html/template.htm afresh, applies the substitutions for this kind,
 // thrower and receiver, writes the page in one piece to html/quindle.htm and
 // only then sends the browser window (Module1::BrowserEvents' Sink) to it.
+// Throws std::runtime_error, naming the file and the reason, when the template
+// cannot be read or the page cannot be written; the browser is then left alone.
 void ComposeGamePage(PageKind kind, int thrower, int receiver);
+
+// The bytes of the page file made from `template_bytes` (the template file's
+// whole content) for the current session state: every template line preceded
+// by CR LF, the substitutions applied, and a final CR LF.
+std::string ComposePageText(PageKind kind, int thrower, int receiver,
+                            std::string_view template_bytes);
 
 }  // namespace page

@@ -1,0 +1,197 @@
+#include "datalog/write_data.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "game/frm_main.hpp"
+#include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+
+namespace datalog {
+namespace {
+
+// ThrowLog entry n, or an empty one where the log was never sized that far.
+Module1::LogEntry Entry(int n) {
+  if (n < 0 || static_cast<std::size_t>(n) >= Module1::ThrowLog.size()) return {};
+  return Module1::ThrowLog[static_cast<std::size_t>(n)];
+}
+
+// The last logged throw may not have been recorded when the game ended on
+// it: it goes to whoever holds the ball, now, with its pulse.
+void GuardLastThrow() {
+  using namespace Module1;
+  if (TotalThrows < 0) return;
+  const auto last = static_cast<std::size_t>(TotalThrows);
+  if (ThrowLog.size() <= last) ThrowLog.resize(last + 2);
+  LogEntry& entry = ThrowLog[last];
+  if (entry.Receiver == 0) {
+    entry.Receiver = BallHolder;
+    if (TtlEnabled && BallHolder >= 0 && BallHolder <= 4) {
+      TtlValue = TtlCodes[static_cast<std::size_t>(BallHolder)];
+      if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+    }
+  }
+  if (entry.Time == 0) entry.Time = platform::timeGetTime();
+}
+
+std::string Reason(int error_number) { return std::strerror(error_number); }
+
+struct Failure {
+  const char* name;  // "log.csv" or "time.csv"
+  std::filesystem::path file;
+  std::string reason;
+  const std::string* row;
+  bool saved = false;
+  std::string fallback_reason;
+};
+
+std::string ProblemMessage(const std::vector<Failure>& failures) {
+  std::string message;
+  for (const Failure& f : failures) {
+    if (!message.empty()) message += "\n\n";
+    message += "This game's row could not be added to " + f.file.string() + ": " + f.reason + ".\n";
+    if (f.saved) {
+      message += "The row was saved in " + FallbackFile().string() +
+                 " instead, as a line beginning with \"" + f.name +
+                 ",\". Move it into the log by hand (without that first field).";
+    } else {
+      message += "Nor could it be saved in " + FallbackFile().string() + " (" + f.fallback_reason +
+                 "). Copy this row into " + f.name + " by hand:\n" + *f.row;
+    }
+  }
+  return message;
+}
+
+void WriteGameRows() {
+  std::error_code ec;
+  const std::filesystem::path folder = platform::ProgramFolder() / "log";
+  std::filesystem::create_directories(folder, ec);  // an error shows in the appends below
+
+  const Rows rows = BuildRows();
+  std::vector<Failure> failures;
+  const struct {
+    const char* name;
+    const std::string* row;
+  } logs[] = {{"log.csv", &rows.throws}, {"time.csv", &rows.times}};
+  for (const auto& log : logs) {
+    const std::filesystem::path file = folder / log.name;
+    std::string error;
+    if (AppendRow(file, *log.row, &error)) continue;
+    Failure failure{log.name, file, error, log.row, false, {}};
+    failure.saved = AppendRow(FallbackFile(), std::string(log.name) + "," + *log.row,
+                              &failure.fallback_reason);
+    failures.push_back(std::move(failure));
+  }
+  if (failures.empty()) return;
+
+  const std::string message = ProblemMessage(failures);
+  if (!failures.front().saved || !failures.back().saved) std::cerr << message << std::endl;
+  platform::CurrentDialogs().MsgBox(message, "Log Problem");
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  quoted += '"';
+  return quoted;
+}
+
+Rows BuildRows() {
+  using namespace Module1;
+  std::string session = CsvField(SubjectId) + "," + CsvField(SettingsFile) + "," +
+                        CsvField(SessionDate) + "," + CsvField(SessionTime) + "," +
+                        CsvField(NumPlayers.Text()) + "," + std::to_string(TotalThrows) + "," +
+                        CsvField(ScheduleFile) + "," + CsvField(StartPage);
+  for (int p = 1; p <= 4; ++p) {
+    session += "," + CsvField(PlayerNames[static_cast<std::size_t>(p)].Text());
+  }
+
+  Rows rows{session, session};
+  for (int n = 1; n <= TotalThrows; ++n) {
+    const LogEntry entry = Entry(n);
+    rows.throws += "," + std::to_string(entry.Receiver);
+    // Modulo 2^32, read as signed: a wrapped clock still gives the true interval.
+    rows.times += "," + std::to_string(static_cast<std::int32_t>(entry.Time - StartTime));
+  }
+  rows.throws += "\r\n";
+  rows.times += "\r\n";
+  return rows;
+}
+
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error) {
+  int fd;
+  do {
+    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    *error = Reason(errno);
+    return false;
+  }
+
+  struct stat before {};
+  const bool have_size = ::fstat(fd, &before) == 0;
+  ssize_t written;
+  do {
+    written = ::write(fd, row.data(), row.size());
+  } while (written < 0 && errno == EINTR);
+
+  bool ok = true;
+  if (written < 0) {
+    *error = Reason(errno);
+    ok = false;
+  } else if (static_cast<std::size_t>(written) != row.size()) {
+    *error = "only part of the row could be written (is the disk full?)";
+    if (have_size && ::ftruncate(fd, before.st_size) != 0) {
+      *error += "; the part written stays at the end of the file";
+    }
+    ok = false;
+  } else if (::fsync(fd) != 0) {
+    *error = "the row was written but could not be flushed to disk (" + Reason(errno) + ")";
+    ok = false;
+  }
+  if (::close(fd) != 0 && ok) {
+    *error = "closing the file failed (" + Reason(errno) + ")";
+    ok = false;
+  }
+  return ok;
+}
+
+std::filesystem::path FallbackFile() { return platform::ProgramFolder() / "log-unsaved.csv"; }
+
+}  // namespace datalog
+
+void frmMain::WriteData() {
+  // A log problem must never end the session: it is reported and the game
+  // goes on to its thank-you page.
+  try {
+    datalog::GuardLastThrow();
+    datalog::WriteGameRows();
+  } catch (const platform::ProgramEnd&) {
+    throw;
+  } catch (const std::exception& e) {
+    const std::string message = std::string("Writing this game's log rows failed: ") + e.what();
+    std::cerr << message << std::endl;
+    try {
+      platform::CurrentDialogs().MsgBox(message, "Log Problem");
+    } catch (const std::exception&) {
+    }
+  }
+}

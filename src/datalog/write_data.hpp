@@ -1,0 +1,33 @@
+#pragma once
+// The game's rows in the throw log (log/log.csv) and the timing log
+// (log/time.csv). frmMain::WriteData appends them; the pieces here are what it
+// is built from.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace datalog {
+
+// A text field as written into a row: unchanged, unless it holds a comma, a
+// double quote, CR or LF; then it is quoted, with its quotes doubled.
+std::string CsvField(std::string_view text);
+
+struct Rows {
+  std::string throws;  // for log.csv: the receiver of each throw
+  std::string times;   // for time.csv: each throw's milliseconds since the game start
+};
+
+// Both rows, each ending in CR LF, from the session state as it stands.
+Rows BuildRows();
+
+// Appends `row` to `file` (created when missing) with one write, then flushes
+// it to disk. A short write is cut back off so no half row stays behind.
+// Returns false with the reason in `error`.
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
+
+// Where rows go that the log files would not take: the program folder's
+// log-unsaved.csv. Each row there starts with the name of the log it belongs
+// to ("log.csv" or "time.csv") as an extra first field.
+std::filesystem::path FallbackFile();
+
+}  // namespace datalog
