@@ -5,9 +5,53 @@
 #include <string>
 #include <vector>
 
+#include <boost/asio/io_context.hpp>
+
+#include "browser/window.hpp"
+#include "game/frm_main.hpp"
+#include "game/report.hpp"
+#include "platform/event_loop.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
+#include "ttl/fttl.hpp"
+
+namespace {
+
+// Runs one session: start-up, then the event loop until the program ends.
+int RunSession(const StartOptions& options) {
+  boost::asio::io_context io;
+  platform::AsioScheduler scheduler(io);
+  platform::SetScheduler(&scheduler);
+  frmMain form;
+  form.Options = options;
+  form.Io = &io;
+  int status = platform::kExitOk;
+  try {
+    form.Form_Load();
+    for (;;) {
+      try {
+        io.run();
+        break;
+      } catch (const platform::ProgramEnd&) {
+        throw;
+      } catch (const std::exception& e) {
+        // A failing event must not take the session down with it: report it
+        // and carry on with the next event.
+        game::ReportProblem(e.what());
+        io.restart();
+      }
+    }
+  } catch (const platform::ProgramEnd& end) {
+    status = end.Status();
+  }
+  browser::CloseWindow();
+  ttl::UnloadForm();
+  platform::SetScheduler(nullptr);
+  return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{
@@ -16,11 +60,21 @@ int main(int argc, char** argv) {
       "settings file is chosen in a dialog."};
   std::string folder;
   bool check = false;
+  StartOptions options;
   app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log")
       ->check(CLI::ExistingDirectory);
   app.add_flag("--check", check,
                "Check the settings file (the argument, else the remembered one), its schedule and "
                "ttl.txt, print a summary and exit");
+  app.add_flag("--no-browser", options.window.no_browser,
+               "Launch no browser: print the start page's address for a browser you open");
+  app.add_option("--browser", options.window.browser,
+                 "The browser to launch (default: the first of chromium, chromium-browser, "
+                 "google-chrome, google-chrome-stable, microsoft-edge, firefox)");
+  app.add_flag("--headless", options.window.headless, "Launch the browser headless (tests, pilots)");
+  app.add_option("--port-log", options.port_log,
+                 "Dry run of the TTL output: append every port write to FILE instead of "
+                 "touching the hardware");
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -49,10 +103,7 @@ int main(int argc, char** argv) {
       std::cout << session::CheckSummary() << std::flush;
       return platform::kExitOk;
     }
-    session::RunSetUp(session::SetUpMode::kSession);
-    std::cerr << "volleta: the session is set up; the game window is not available in this build."
-              << std::endl;
-    return platform::kExitOk;
+    return RunSession(options);
   } catch (const platform::ProgramEnd& end) {
     return end.Status();
   }

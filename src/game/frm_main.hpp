@@ -1,7 +1,17 @@
 #pragma once
 // The main form: the game timer, the connection timer, start-up, the logs and
 // the unload handling. One instance per run, reached through MainForm().
+#include <string>
+
+#include "browser/window.hpp"
 #include "platform/event_loop.hpp"
+
+// How this run shows the experiment and where its TTL pulses go; set from the
+// command line before Form_Load.
+struct StartOptions {
+  browser::WindowOptions window;
+  std::string port_log;  // --port-log FILE: record the port's writes instead of touching hardware
+};
 
 class frmMain {
  public:
@@ -24,6 +34,9 @@ class frmMain {
 
   platform::Timer Timer1;
   platform::Timer Timer2;
+
+  StartOptions Options;
+  boost::asio::io_context* Io = nullptr;  // the event loop the window's server runs on
 };
 
 // The form of this run; set while an instance exists.
