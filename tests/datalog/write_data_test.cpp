@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/frm_main.hpp"
-#include "platform/dialogs.hpp"
-#include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "support/fake_loop.hpp"
+#include "support/program_folder.hpp"
+#include "support/scripted_dialogs.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/port.hpp"
 
@@ -22,24 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using session::Value;
 
-class BoxRecorder final : public platform::Dialogs {
- public:
-  struct Box {
-    std::string title, message;
-  };
-  BoxRecorder() { platform::SetDialogs(this); }
-  ~BoxRecorder() override { platform::SetDialogs(nullptr); }
-  std::optional<std::string> OpenFile(const std::string&, const fs::path&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  void MsgBox(const std::string& message, const std::string& title) override {
-    boxes.push_back({title, message});
-  }
-  std::string InputBox(const std::string&, const std::string&) override { return {}; }
-  std::vector<Box> boxes;
-};
-
 // The parallel port: the one piece of hardware, so the one fake.
 class PortWrites final : public ttl::Port {
  public:
@@ -47,7 +26,7 @@ class PortWrites final : public ttl::Port {
     writes.emplace_back(address, value);
     return true;
   }
-  std::string Describe() const { return "test port"; }  // overrides where the port interface has it
+  std::string Describe() const override { return "test port"; }
   std::vector<std::pair<std::uint16_t, std::uint8_t>> writes;
 };
 
@@ -57,12 +36,7 @@ const std::string kIdentity =
 class LogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Module1::ResetSession();
-    char pattern[] = "/tmp/volleta-log-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    platform::SetProgramFolder(folder_);
-
+    fs::remove(folder_ / "log");  // each test makes what it needs of it
     using namespace Module1;
     SubjectId = "S17";
     SettingsFile = "4pl - ostracize subject.txt";
@@ -85,20 +59,14 @@ class LogTest : public ::testing::Test {
     ttl::UnloadForm();
     ttl::SetPort(nullptr);
     Module1::ResetSession();
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
   }
 
-  std::string Read(const std::string& relative) {
-    std::ifstream in(folder_ / relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string Read(const std::string& relative) { return program_.Read(relative); }
 
-  fs::path folder_;
+  testing_support::TempProgramFolder program_;
+  const fs::path folder_ = program_.Path();
   testing_support::FakeLoop loop_{70000};
-  BoxRecorder dialogs_;
+  testing_support::ScriptedDialogs dialogs_;
   frmMain form_;
 };
 
@@ -140,8 +108,7 @@ TEST_F(LogTest, TextFieldsWithSeparatorsAreQuoted) {
 }
 
 TEST_F(LogTest, TwoGamesAppendTwoRowsAndKeepEarlierOnes) {
-  fs::create_directory(folder_ / "log");
-  std::ofstream(folder_ / "log" / "log.csv", std::ios::binary) << "earlier,row\r\n";
+  program_.Write("log/log.csv", "earlier,row\r\n");
   form_.WriteData();
   Module1::SubjectId = "S18";
   Module1::ThrowLog[1].Receiver = 4;
@@ -239,15 +206,6 @@ TEST_F(LogTest, RowIsInTheMessageWhenNothingTakesIt) {
   const std::string& message = dialogs_.boxes[0].message;
   EXPECT_NE(message.find(kIdentity + ",3,2,1"), std::string::npos) << message;
   EXPECT_NE(message.find(kIdentity + ",1000,2500,10000"), std::string::npos) << message;
-}
-
-TEST_F(LogTest, AppendReportsWhyAFileCannotBeOpened) {
-  std::string error;
-  EXPECT_FALSE(datalog::AppendRow(folder_ / "no" / "such" / "log.csv", "x\r\n", &error));
-  EXPECT_EQ(error, "No such file or directory");
-  EXPECT_TRUE(datalog::AppendRow(folder_ / "a.csv", "x\r\n", &error));
-  EXPECT_TRUE(datalog::AppendRow(folder_ / "a.csv", "y\r\n", &error));
-  EXPECT_EQ(Read("a.csv"), "x\r\ny\r\n");
 }
 
 }  // namespace

@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "game/class1.hpp"
 #include "page/key_script.hpp"
-#include "platform/program.hpp"
 #include "session/module1.hpp"
+#include "support/program_folder.hpp"
 #include "support/recording_browser.hpp"
 
 namespace {
@@ -207,48 +204,26 @@ TEST_F(ComposeTextTest, LaterStepsChangeTextOfEarlierOnes) {
             "<TITLE>Welcome!\r\n");
 }
 
-TEST_F(ComposeTextTest, EmptyNameInTitle) {
-  Module1::PlayerNames[1] = Value();
-  EXPECT_EQ(ComposePageText(PageKind::kComputerThrow, 1, 3, "<title>Welcome!"),
-            "\r\n<title> throws to Cy\r\n");
-}
-
 // ComposeGamePage against a real program folder on disk.
 class ComposeFileTest : public ComposeTextTest {
  protected:
   void SetUp() override {
-    ComposeTextTest::SetUp();
-    char pattern[] = "/tmp/volleta-page-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    fs::create_directories(folder_ / "html");
-    platform::SetProgramFolder(folder_);
+    ComposeTextTest::SetUp();  // after the folder, which resets the session
     events_.Sink = &browser_;
     Module1::BrowserEvents = &events_;
   }
-  void TearDown() override {
-    ComposeTextTest::TearDown();
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
-  }
-  void WriteTemplate(const std::string& bytes) {
-    std::ofstream(folder_ / "html" / "template.htm", std::ios::binary) << bytes;
-  }
-  std::string ReadPage() {
-    std::ifstream in(folder_ / "html" / "quindle.htm", std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  void WriteTemplate(const std::string& bytes) { program_.Write("html/template.htm", bytes); }
+  std::string ReadPage() { return program_.Read("html/quindle.htm"); }
 
-  fs::path folder_;
+  testing_support::TempProgramFolder program_;
+  const fs::path folder_ = program_.Path();
   testing_support::RecordingBrowser browser_;
   Class1 events_;
 };
 
 TEST_F(ComposeFileTest, WritesThePageThenNavigatesToIt) {
   WriteTemplate(kTemplate);
-  std::ofstream(folder_ / "html" / "quindle.htm") << std::string(5000, 'x');  // truncated
+  program_.Write("html/quindle.htm", std::string(5000, 'x'));  // to be truncated
   std::vector<std::string> seen;  // the page file as the window finds it
   browser_.on_navigate = [&](const fs::path&) { seen.push_back(ReadPage()); };
   page::ComposeGamePage(PageKind::kComputerThrow, 3, 2);
