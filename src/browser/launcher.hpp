@@ -1,0 +1,85 @@
+#pragma once
+// Starting the participant's browser as an app window on a page, and noticing
+// when it ends.
+#include <sys/types.h>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/signal_set.hpp>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace browser {
+
+enum class BrowserKind { kChromium, kFirefox };
+
+// The browsers tried, in order, when none is named.
+const std::vector<std::string>& KnownBrowsers();
+
+// The browser to start: `named` when given (a path or a name on PATH), else
+// the first of KnownBrowsers() found on PATH.
+std::optional<std::string> FindBrowser(const std::string& named);
+
+// Firefox by its file name, every other browser taken as Chromium-based.
+BrowserKind KindOf(const std::string& program);
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+struct LaunchSettings {
+  std::string url;
+  std::filesystem::path profile;  // a fresh, empty folder for this run
+  bool headless = false;
+  bool as_root = false;
+  // The X screen's size when no window manager runs (nothing would maximise
+  // the window then).
+  std::optional<ScreenSize> unmanaged_screen;
+};
+
+// The browser's arguments (without the program itself).
+std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings& settings);
+
+// The X display's screen size and whether a window manager runs on it, when
+// an X display is reachable (read through libX11 if it is installed).
+struct DisplayInfo {
+  ScreenSize screen;
+  bool window_manager = false;
+};
+std::optional<DisplayInfo> QueryXDisplay();
+
+// One browser process with its own temporary profile.
+class Launcher {
+ public:
+  // `on_exit` runs on the loop once the process has ended, with its wait status.
+  Launcher(boost::asio::io_context& io, std::function<void(int status)> on_exit);
+  // Ends a browser still running and removes the profile.
+  ~Launcher();
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  // Starts `program` on `url`. Returns false (with the reason in `error`)
+  // when it could not be started.
+  bool Start(const std::string& program, const std::string& url, bool headless,
+             std::string* error = nullptr);
+  // Asks the browser to close; `on_exit` still runs when it has.
+  void Terminate();
+  bool Running() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
+  const std::filesystem::path& Profile() const { return profile_; }
+
+ private:
+  void Watch();
+  void Reap();
+  void RemoveProfile();
+
+  boost::asio::signal_set child_signal_;
+  std::function<void(int)> on_exit_;
+  pid_t pid_ = -1;
+  std::filesystem::path profile_;
+};
+
+}  // namespace browser

@@ -1,0 +1,66 @@
+#pragma once
+// The local web server that shows the experiment's html folder to the browser
+// window and turns the window's page requests into the before-navigate event.
+//
+// It runs on the program's one event loop, so each request is handled to its
+// end (including the game's event handler) before the next event.
+//  - Pages are served under a random per-run prefix: /<32 hex digits>/html/...
+//  - A GET whose Sec-Fetch-Dest is "document" (or, without that header, whose
+//    Accept lists text/html) raises Sink_BeforeNavigate2 with the full URL.
+//    Stop in the handler answers 204 (the shown page stays); Navigate2 in the
+//    handler answers 303 to that page.
+//  - Navigate2 at any other time is pushed to the shown page over an event
+//    stream that a script appended to every HTML response keeps open.
+#include <boost/asio/io_context.hpp>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "browser/browser.hpp"
+
+namespace browser {
+
+class Server final : public Browser {
+ public:
+  // Binds 127.0.0.1 on a free port and starts accepting. `html_folder` is the
+  // folder served; `events` receives the before-navigate event and must
+  // outlive the server. Throws boost::system::system_error when it cannot bind.
+  Server(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder);
+  ~Server() override;
+  Server(const Server&) = delete;
+  Server& operator=(const Server&) = delete;
+
+  void Navigate2(const std::filesystem::path& page) override;
+  void Stop() override;
+  // Tells the shown pages that the program is ending and closes their streams.
+  void Quit() override;
+
+  std::uint16_t Port() const;
+  const std::string& Prefix() const;  // 32 lowercase hex digits
+  std::string Origin() const;         // http://127.0.0.1:PORT
+  // The full URL of a file under the html folder, or nullopt for a path
+  // outside it.
+  std::optional<std::string> UrlFor(const std::filesystem::path& page) const;
+
+  // Open page event streams now, and the most ever open at once.
+  std::size_t OpenStreams() const;
+  std::size_t MaxOpenStreams() const;
+  // Whether a page has ever connected its event stream.
+  bool EverConnected() const;
+  // Called with the number of open page streams whenever it changes.
+  void OnStreamsChanged(std::function<void(std::size_t)> callback);
+  // Stops delivering events to `events` (after the window was told to quit).
+  void DetachEvents();
+
+  struct Impl;
+
+ private:
+  std::shared_ptr<Impl> impl_;
+};
+
+}  // namespace browser

@@ -1,0 +1,178 @@
+#include "browser/window.hpp"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/clock.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+
+namespace browser {
+namespace {
+std::unique_ptr<Window> g_window;
+
+bool HasDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x != nullptr && *x != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+}  // namespace
+
+Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
+               const WindowOptions& options, std::ostream& out, std::ostream& err)
+    : io_(io),
+      events_(events),
+      options_(options),
+      out_(out),
+      err_(err),
+      server_(io, events, std::move(html_folder)),
+      signals_(io, SIGINT, SIGTERM),
+      gone_timer_(io) {
+  server_.OnStreamsChanged([this](std::size_t open) { OnStreams(open); });
+  WaitForSignal();
+}
+
+Window::~Window() {
+  boost::system::error_code ignored;
+  signals_.cancel(ignored);
+  gone_timer_.cancel();
+  quitting_ = true;
+  launcher_.reset();
+}
+
+std::optional<pid_t> Window::BrowserPid() const {
+  if (launcher_ && launcher_->Running()) return launcher_->Pid();
+  return std::nullopt;
+}
+
+void Window::Navigate2(const std::filesystem::path& page) {
+  const bool first = !opened_;
+  opened_ = true;
+  // The server first, so that the page learns it is already up to date.
+  server_.Navigate2(page);
+  if (!first) return;
+  if (const std::optional<std::string> url = server_.UrlFor(page)) Open(*url);
+}
+
+void Window::Stop() { server_.Stop(); }
+
+void Window::Quit() {
+  if (quitting_) return;
+  quitting_ = true;
+  gone_timer_.cancel();
+  server_.DetachEvents();
+  server_.Quit();
+  if (launcher_) launcher_->Terminate();
+}
+
+void Window::Open(const std::string& url) {
+  start_url_ = url;
+  if (options_.no_browser) {
+    ShowAddress(url);
+    return;
+  }
+  if (!options_.headless && !HasDisplay()) {
+    err_ << "volleta: no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no browser is "
+            "started; open the address printed on standard output."
+         << std::endl;
+    ShowAddress(url);
+    return;
+  }
+  const std::optional<std::string> program = FindBrowser(options_.browser);
+  if (!program) {
+    if (options_.browser.empty()) {
+      err_ << "volleta: no browser found (tried chromium, chromium-browser, google-chrome, "
+              "google-chrome-stable, microsoft-edge, firefox); open the address printed on "
+              "standard output."
+           << std::endl;
+    } else {
+      err_ << "volleta: the browser " << options_.browser
+           << " was not found; open the address printed on standard output." << std::endl;
+    }
+    ShowAddress(url);
+    return;
+  }
+  launcher_ = std::make_unique<Launcher>(io_, [this](int status) { OnBrowserExit(status); });
+  std::string error;
+  if (!launcher_->Start(*program, url, options_.headless, &error)) {
+    err_ << "volleta: " << error << "; open the address printed on standard output." << std::endl;
+    launcher_.reset();
+    ShowAddress(url);
+  }
+}
+
+void Window::ShowAddress(const std::string& url) {
+  address_only_ = true;
+  out_ << url << '\n' << std::flush;
+}
+
+void Window::OnBrowserExit(int status) {
+  if (quitting_) return;
+  const bool failed = !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  if (failed && !server_.EverConnected()) {
+    // It never showed a page: let the experimenter open one instead of
+    // ending the session before it began.
+    err_ << "volleta: the browser ended before showing the start page; open the address printed "
+            "on standard output."
+         << std::endl;
+    ShowAddress(start_url_);
+    return;
+  }
+  quitting_ = true;
+  events_.Sink_OnQuit();
+}
+
+void Window::OnStreams(std::size_t open) {
+  if (!address_only_ || quitting_) return;
+  if (open > 0) {
+    gone_timer_.cancel();
+    return;
+  }
+  gone_timer_.expires_after(kGoneGrace);
+  gone_timer_.async_wait([this](const boost::system::error_code& ec) {
+    if (ec || quitting_ || server_.OpenStreams() > 0) return;
+    quitting_ = true;
+    events_.Sink_OnQuit();
+  });
+}
+
+void Window::WaitForSignal() {
+  signals_.async_wait([this](const boost::system::error_code& ec, int) {
+    if (ec) return;
+    const bool raise = !quitting_;
+    Quit();
+    if (raise) events_.Sink_OnQuit();
+  });
+}
+
+Browser* OpenWindow(boost::asio::io_context& io, BrowserEvents& events,
+                    const WindowOptions& options) {
+  if (!Module1::Command.empty()) {
+    // Started with a settings name: a second passes, with the loop running,
+    // before the window opens.
+    const std::uint32_t t0 = platform::timeGetTime();
+    boost::asio::steady_timer wake(io);
+    for (;;) {
+      const std::uint32_t elapsed = platform::timeGetTime() - t0;
+      if (elapsed > 1000) break;
+      wake.expires_after(std::chrono::milliseconds(1001 - elapsed));
+      wake.async_wait([](const boost::system::error_code&) {});
+      if (io.stopped()) io.restart();
+      io.run_one();
+    }
+    wake.cancel();
+    if (io.stopped()) io.restart();
+  }
+  g_window.reset();
+  g_window = std::make_unique<Window>(io, events, platform::ProgramFolder() / "html", options,
+                                      std::cout, std::cerr);
+  return g_window.get();
+}
+
+Window* CurrentWindow() { return g_window.get(); }
+
+void CloseWindow() { g_window.reset(); }
+
+}  // namespace browser
