@@ -3,6 +3,8 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -62,6 +64,25 @@ void WriteGif(const std::string& path, const std::vector<Frame>& frames) {
                         red.data(), green.data(), blue.data(), indices.data(),
                         palette.data()) == GIF_ERROR) {
     throw std::runtime_error("could not reduce the colours of " + path);
+  }
+
+  // The median cut gives each palette entry the centre of its colour box;
+  // the mean of the pixels it stands for is truer, and keeps large even
+  // areas such as the background exactly the colour the page expects.
+  std::vector<std::array<double, 4>> sums(256, {0, 0, 0, 0});
+  for (std::size_t i = 0; i < total; ++i) {
+    auto& sum = sums[indices[i]];
+    sum[0] += red[i];
+    sum[1] += green[i];
+    sum[2] += blue[i];
+    sum[3] += 1;
+  }
+  for (int c = 0; c < colours; ++c) {
+    const auto& sum = sums[static_cast<std::size_t>(c)];
+    if (sum[3] == 0) continue;
+    palette[static_cast<std::size_t>(c)] = {static_cast<GifByteType>(std::lround(sum[0] / sum[3])),
+                                            static_cast<GifByteType>(std::lround(sum[1] / sum[3])),
+                                            static_cast<GifByteType>(std::lround(sum[2] / sum[3]))};
   }
 
   int error = 0;

@@ -69,13 +69,13 @@ Place PlaceOf(int players, int p) {
     }
   }
   switch (p) {
-    case 1: return {{96, 268}, 1.2};
+    case 1: return {{96, 256}, 1.2};
     case 2: return {{300, 404}, 1.3};
-    default: return {{504, 268}, 1.2};
+    default: return {{504, 256}, 1.2};
   }
 }
 
-Point FieldCentre(int players) { return players == 4 ? Point{300, 276} : Point{300, 300}; }
+Point FieldCentre(int players) { return players == 4 ? Point{300, 272} : Point{300, 288}; }
 
 // Where the ball lies before anyone has it: on the ground, clear of everyone.
 Point RestingPlace(int players) { return players == 4 ? Point{300, 232} : Point{300, 222}; }
@@ -267,7 +267,7 @@ Frame Render(int players, const std::array<Figure, 5>& figures, const Ball& ball
   const Point centre = FieldCentre(players);
   cairo_save(c);
   cairo_translate(c, centre.x, centre.y);
-  cairo_scale(c, 1.0, players == 4 ? 0.6 : 0.52);
+  cairo_scale(c, 1.0, players == 4 ? 0.57 : 0.5);
   cairo_arc(c, 0, 0, 252, 0, 2 * kPi);
   cairo_restore(c);
   SetColour(c, kFloor);
