@@ -8,20 +8,21 @@
 
 #include <cerrno>
 
-#include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "platform/text_file.hpp"
 #include "session/module1.hpp"
+#include "support/scripted_dialogs.hpp"
 #include "ttl/direct_io_port.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/ppdev_port.hpp"
 #include "ttl/recording_port.hpp"
 #include "ttl/session_port.hpp"
+#include "support/program_folder.hpp"
 #include "ttl_fixture.hpp"
 
 namespace {
 
-using ttl_test::ScratchFolder;
+using ScratchFolder = testing_support::TempProgramFolder;
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
@@ -204,34 +205,19 @@ TEST_F(PortChoice, UnlistedPortFallsBackToDirectIo) {
   EXPECT_TRUE(Contains(opened.problem, "CAP_SYS_RAWIO")) << opened.problem;
 }
 
-class RecordingDialogs final : public platform::Dialogs {
- public:
-  std::optional<std::string> OpenFile(const std::string&, const std::filesystem::path&,
-                                      const std::string&) override {
-    return std::nullopt;
-  }
-  void MsgBox(const std::string& message, const std::string& title) override {
-    boxes.push_back({title, message});
-  }
-  std::string InputBox(const std::string&, const std::string&) override { return ""; }
-  std::vector<std::pair<std::string, std::string>> boxes;
-};
-
 class SessionStart : public PortChoice {
  protected:
   void SetUp() override {
     Module1::ResetSession();
-    platform::SetDialogs(&dialogs_);
     Module1::TtlEnabled = true;
     Module1::TtlPort = 888;
   }
   void TearDown() override {
     ttl::UnloadForm();
     ttl::SetPort(nullptr);
-    platform::SetDialogs(nullptr);
     Module1::ResetSession();
   }
-  RecordingDialogs dialogs_;
+  testing_support::ScriptedDialogs dialogs_;
 };
 
 TEST_F(SessionStart, UnwritablePortEndsTheProgramWithATtlProblemBox) {
@@ -243,8 +229,8 @@ TEST_F(SessionStart, UnwritablePortEndsTheProgramWithATtlProblemBox) {
   }
   EXPECT_EQ(status, platform::kExitInputRefused);
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
-  EXPECT_EQ(dialogs_.boxes[0].first, "TTL Problem");
-  const std::string& message = dialogs_.boxes[0].second;
+  EXPECT_EQ(dialogs_.boxes[0].title, "TTL Problem");
+  const std::string& message = dialogs_.boxes[0].message;
   EXPECT_TRUE(Contains(message, "TTL port 888")) << message;
   EXPECT_TRUE(Contains(message, "ppdev")) << message;
   EXPECT_TRUE(Contains(message, "This will end the program.")) << message;
@@ -255,7 +241,7 @@ TEST_F(SessionStart, UnwritablePortLogIsATtlProblemToo) {
   const std::filesystem::path log = machine_.folder.Path() / "no-such-folder" / "ports.log";
   EXPECT_THROW(ttl::OpenPortForSession(log.string(), Env(0)), platform::ProgramEnd);
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
-  EXPECT_TRUE(Contains(dialogs_.boxes[0].second, log.string())) << dialogs_.boxes[0].second;
+  EXPECT_TRUE(Contains(dialogs_.boxes[0].message, log.string())) << dialogs_.boxes[0].message;
 }
 
 TEST_F(SessionStart, OpenedPortLoadsTheForm) {
@@ -269,7 +255,8 @@ TEST_F(SessionStart, OpenedPortLoadsTheForm) {
 
 TEST(RecordingPort, AppendsOneFlushedLinePerWrite) {
   ScratchFolder folder;
-  const std::filesystem::path log = folder.Write("ports.log", "1.000 888 7\n");  // an earlier run
+  folder.Write("ports.log", "1.000 888 7\n");  // an earlier run
+  const std::filesystem::path log = folder.Path() / "ports.log";
   double now = 1234.5674;
   std::string error;
   auto port = ttl::RecordingPort::Open(log, &error, [&now] { return now; });

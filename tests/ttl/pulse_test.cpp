@@ -13,6 +13,7 @@
 #include "ttl/fttl.hpp"
 #include "ttl/port.hpp"
 #include "ttl/session_port.hpp"
+#include "support/program_folder.hpp"
 #include "ttl_fixture.hpp"
 
 namespace {
@@ -25,8 +26,6 @@ constexpr const char* kExampleTtl = "1,10\r\n3,20\r\n5,30\r\n7,40\r\n888\r\n5\r\
 class PulseTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Module1::ResetSession();
-    platform::SetProgramFolder(folder_.Path());
     log_ = folder_.Path() / "ports.log";
     env_.log_clock = [this] { return static_cast<double>(loop_.Now()); };
   }
@@ -53,7 +52,7 @@ class PulseTest : public ::testing::Test {
 
   std::vector<PortWrite> Writes() { return ReadPortLog(log_); }
 
-  ttl_test::ScratchFolder folder_;
+  testing_support::TempProgramFolder folder_;
   testing_support::FakeLoop loop_{1000};
   ttl::PortEnvironment env_;
   std::filesystem::path log_;
@@ -221,27 +220,10 @@ TEST_F(PulseTest, FailingWriteIsReportedOnceAndTheGameGoesOn) {
   ttl::SetPort(nullptr);
 }
 
-TEST_F(PulseTest, FullDiskOnThePortLogIsReportedOnce) {
-  StartWith(kExampleTtl);
-  std::string error;
-  auto full = ttl::RecordingPort::Open("/dev/full", &error);
-  ASSERT_NE(full, nullptr) << error;
-  ttl::SetPort(full.get());
-  testing::internal::CaptureStderr();
-  Catch(1);
-  loop_.RunUntilIdle();
-  Catch(2);
-  loop_.RunUntilIdle();
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find("/dev/full"), std::string::npos) << err;
-  EXPECT_EQ(err.find("TTL Problem"), err.rfind("TTL Problem")) << err;
-  ttl::SetPort(nullptr);
-}
-
 // The whole path on the real event loop and clock: the pulse lasts at least
 // its duration (generous upper bound: this is no timing benchmark).
 TEST(PulseOnEventLoop, CodeStaysAtLeastTheDurationThenReturnsToZero) {
-  ttl_test::ScratchFolder folder;
+  testing_support::TempProgramFolder folder;
   boost::asio::io_context io;
   platform::AsioScheduler scheduler(io);
   platform::SetScheduler(&scheduler);
