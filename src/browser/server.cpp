@@ -16,6 +16,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/program.hpp"
 #include "platform/text_file.hpp"
 
 namespace browser {
@@ -502,7 +503,16 @@ void HttpSession::Handle(http::request<http::string_body> req) {
       }
       ~Scope() { s.in_document = false; }
     } scope(server);
-    server.events->Sink_BeforeNavigate2("http://" + host + target);
+    try {
+      server.events->Sink_BeforeNavigate2("http://" + host + target);
+    } catch (const platform::ProgramEnd&) {
+      throw;
+    } catch (...) {
+      // The handler failed part-way: the shown page stays (the loop reports
+      // the failure and goes on).
+      Reply(Response{http::status::no_content, version}, false, keep_alive);
+      throw;
+    }
     if (server_->shut_down) return;
     if (server.redirect) {
       Response res{http::status::see_other, version};
