@@ -71,6 +71,8 @@ std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings
       "--password-store=basic",
       // No swipe or overscroll back to an earlier page.
       "--overscroll-history-navigation=0",
+      // A Wayland session without X is served too.
+      "--ozone-platform-hint=auto",
   };
   if (s.as_root) {
     // Chromium refuses to run as root with its sandbox; --test-type keeps the

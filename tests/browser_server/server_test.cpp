@@ -181,17 +181,6 @@ TEST_F(ServerTest, RefusesWhatIsNotForIt) {
   EXPECT_EQ(events.urls.size(), 1u);  // only the localhost request
 }
 
-TEST_F(ServerTest, SlowClientIsNotServedForever) {
-  // Half a request line: the server must not keep the connection for good.
-  boost::asio::io_context client_io;
-  tcp::socket socket(client_io);
-  socket.connect(tcp::endpoint(boost::asio::ip::make_address_v4("127.0.0.1"), server.Port()));
-  boost::asio::write(socket, boost::asio::buffer(std::string("GET /")));
-  // The other requests still get through meanwhile.
-  EXPECT_EQ(Get(Html("start.htm"), "document").status, 200);
-  socket.close();
-}
-
 // Reads SSE messages from a raw stream until `count` navigate events came or
 // the time is up; returns the "id data" pairs.
 std::vector<std::string> ReadNavigations(tcp::socket& socket, std::size_t count,

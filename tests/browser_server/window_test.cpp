@@ -235,31 +235,4 @@ TEST(OpenWindowTest, WaitsOneSecondWithTheLoopRunningWhenStartedWithASettingsNam
   EXPECT_EQ(browser::CurrentWindow(), nullptr);
 }
 
-TEST(BrowserArgumentsTest, FlagsFollowTheBrowserAndTheSituation) {
-  browser::LaunchSettings s;
-  s.url = "http://127.0.0.1:1/x/html/start.htm";
-  s.profile = "/tmp/p";
-  s.unmanaged_screen = browser::ScreenSize{1920, 1080};
-  const auto has = [](const std::vector<std::string>& args, const std::string& arg) {
-    return std::find(args.begin(), args.end(), arg) != args.end();
-  };
-  auto args = browser::BrowserArguments(browser::BrowserKind::kChromium, s);
-  EXPECT_TRUE(has(args, "--window-size=1920,1080"));
-  EXPECT_TRUE(has(args, "--user-data-dir=/tmp/p"));
-  EXPECT_FALSE(has(args, "--no-sandbox"));
-  s.headless = true;
-  s.as_root = true;
-  s.unmanaged_screen.reset();
-  args = browser::BrowserArguments(browser::BrowserKind::kChromium, s);
-  EXPECT_TRUE(has(args, "--headless"));
-  EXPECT_TRUE(has(args, s.url));
-  EXPECT_TRUE(has(args, "--no-sandbox") && has(args, "--test-type"));
-  EXPECT_FALSE(has(args, "--window-size=1920,1080"));
-  args = browser::BrowserArguments(browser::BrowserKind::kFirefox, s);
-  EXPECT_TRUE(has(args, "--kiosk") && has(args, "-no-remote") && has(args, "/tmp/p"));
-  EXPECT_FALSE(has(args, "--no-sandbox"));
-  EXPECT_EQ(browser::KindOf("/usr/lib/firefox-esr/firefox-esr"), browser::BrowserKind::kFirefox);
-  EXPECT_EQ(browser::KindOf("google-chrome-stable"), browser::BrowserKind::kChromium);
-}
-
 }  // namespace
