@@ -43,13 +43,6 @@ TEST_F(SettingsTest, PlayerCountComparesAsANumberAndIsWrittenAsItsText) {
   WriteExperiment(Settings("4.0", "30", "sched.txt"), kSchedule4);
   EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
   EXPECT_EQ(Module1::NumPlayers.Text(), "4.0");
-
-  WriteExperiment(Settings("four", "30", "sched.txt"), kSchedule4);
-  dialogs.boxes.clear();
-  EXPECT_EQ(Run(), platform::kExitInputRefused);
-  EXPECT_EQ(OnlyBox(),
-            "Settings Problem: You have requested a four-player game.  Only 3 and 4-player games "
-            "are allowed. See readme.htm for help.  This will end the program.");
 }
 
 TEST_F(SettingsTest, ScheduleNameMustEndInTxtInAnyCase) {
@@ -128,38 +121,30 @@ TEST_F(SettingsTest, UnquotedLabelWithACommaShiftsTheRecords) {
   EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
 }
 
-TEST_F(SettingsTest, ArgumentChoosesTheFileWithoutADialogAndIsRemembered) {
+TEST_F(SettingsTest, ChoosingAndRememberingTheFile) {
   WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
-  dialogs.subject_answer = "S01";
-  ASSERT_EQ(Run(session::SetUpMode::kSession, "s.txt"), std::nullopt) << OnlyBox();
-  EXPECT_TRUE(dialogs.opened.empty());
-  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
-}
-
-TEST_F(SettingsTest, DialogProposesTheRememberedNameAndACancelEndsQuietly) {
+  // No argument: the dialog proposes the remembered name; a cancel ends quietly.
   EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitCancelled);
   ASSERT_EQ(dialogs.opened.size(), 1u);
   EXPECT_EQ(dialogs.opened[0].title, "Select Settings File");
   EXPECT_EQ(dialogs.opened[0].message,
             (folder.Path() / "settings" / "4pl - ostracize subject.txt").string());
   EXPECT_TRUE(dialogs.boxes.empty());
-
-  // A name that doesn't exist is remembered all the same.
+  // A chosen name is remembered even when it doesn't exist.
   dialogs.file_choice = "later.txt";
   EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitInputRefused);
   EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "later.txt");
-}
-
-TEST_F(SettingsTest, CheckModeAsksNothingAndRemembersNothing) {
-  platform::SaveSetting("settings", "lastsettings", "s.txt");
-  WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
-  folder.Write("settings/other.txt", Settings("4", "30", "sched.txt"));
-  ASSERT_EQ(Run(session::SetUpMode::kCheck, ""), std::nullopt) << OnlyBox();
-  EXPECT_EQ(Module1::SettingsFile, "s.txt");
-  ASSERT_EQ(Run(session::SetUpMode::kCheck, "other.txt"), std::nullopt) << OnlyBox();
+  // An argument: no dialog, and it becomes the remembered name.
+  ASSERT_EQ(Run(session::SetUpMode::kSession, "s.txt"), std::nullopt);
+  EXPECT_EQ(dialogs.opened.size(), 2u);
   EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
-  EXPECT_TRUE(dialogs.opened.empty());
-  EXPECT_TRUE(dialogs.asked.empty());
+  // --check takes the argument, else the remembered name, and remembers nothing.
+  folder.Write("settings/other.txt", Settings("4", "30", "sched.txt"));
+  ASSERT_EQ(Run(session::SetUpMode::kCheck, ""), std::nullopt);
+  EXPECT_EQ(Module1::SettingsFile, "s.txt");
+  ASSERT_EQ(Run(session::SetUpMode::kCheck, "other.txt"), std::nullopt);
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
+  EXPECT_EQ(dialogs.opened.size(), 2u);
 }
 
 }  // namespace
