@@ -2,22 +2,16 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
 #include <iostream>
 
 #include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 
 namespace browser {
 namespace {
 std::unique_ptr<Window> g_window;
-
-bool HasDisplay() {
-  const char* x = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x != nullptr && *x != '\0') || (wayland != nullptr && *wayland != '\0');
-}
 }  // namespace
 
 Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
@@ -73,7 +67,7 @@ void Window::Open(const std::string& url) {
     ShowAddress(url);
     return;
   }
-  if (!options_.headless && !HasDisplay()) {
+  if (!options_.headless && !platform::HasDisplay()) {
     err_ << "volleta: no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no browser is "
             "started; open the address printed on standard output."
          << std::endl;
