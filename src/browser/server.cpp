@@ -398,7 +398,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   void StartStream(const http::request<http::string_body>& req, std::string_view query);
 
   void Reply(Response res, bool head, bool keep_alive) {
-    res.set(http::field::cache_control, "no-store");
+    if (res.find(http::field::cache_control) == res.end()) {
+      res.set(http::field::cache_control, "no-store");
+    }
     res.set(http::field::server, "volleta");
     res.set("X-Content-Type-Options", "nosniff");
     res.keep_alive(keep_alive);
@@ -556,6 +558,12 @@ void HttpSession::Serve(const http::request<http::string_body>& req, const fs::p
   res.set(http::field::content_type, type);
   res.body() = std::move(*bytes);
   if (type == "text/html") res.body() += InjectedScript(server.prefix, number);
+  // Stylesheets and still pictures can't change during a run and every run has
+  // its own prefix, so the window may keep them. Animations are fetched anew,
+  // so that each throw plays from its first frame.
+  if (type == "text/css" || type == "image/png" || type == "image/jpeg") {
+    res.set(http::field::cache_control, "private, max-age=86400");
+  }
   Reply(std::move(res), head, keep_alive);
 }
 

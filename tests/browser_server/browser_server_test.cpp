@@ -172,6 +172,9 @@ TEST_F(ServerTest, OnlyPageRequestsAreNavigations) {
   const Reply gif = Get(Html("2to3.gif"), "image");
   EXPECT_EQ(gif.body(), folder.Read("html/2to3.gif"));
   EXPECT_EQ(gif[http::field::content_type], "image/gif");
+  // Animations are fetched anew for each throw; the stylesheet may be kept.
+  EXPECT_EQ(gif[http::field::cache_control], "no-store");
+  EXPECT_EQ(Get(Html("style.css"), "style")[http::field::cache_control], "private, max-age=86400");
 }
 
 TEST_F(ServerTest, StopAnswers204AndStopWithNavigateAnswers303) {
