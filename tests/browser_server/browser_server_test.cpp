@@ -1,13 +1,10 @@
 // The browser window's layer against real requests on 127.0.0.1, Debian's
 // headless Chromium, and stand-in browser programs at the process edge.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
 
 #include <boost/asio.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
-#include <future>
 #include <regex>
 #include <sstream>
 
@@ -24,399 +21,308 @@ namespace http = boost::beast::http;
 using namespace std::chrono_literals;
 using Reply = http::response<http::string_body>;
 
+constexpr char kStartPage[] = "<html><body><p>Welcome</p></body></html>";
+
 // Runs the loop (and so the handlers) until `done()` holds or `limit` passes.
 bool SpinUntil(boost::asio::io_context& io, const std::function<bool()>& done,
                std::chrono::milliseconds limit = 5s) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!done() && std::chrono::steady_clock::now() < deadline) {
+  for (auto end = std::chrono::steady_clock::now() + limit;
+       !done() && std::chrono::steady_clock::now() < end;) {
     io.restart();
     io.run_for(2ms);
   }
   return done();
 }
 
-// A request with an optional Host and Sec-Fetch-Dest, and `extra` header lines.
-std::string Request(const std::string& method, const std::string& target, const std::string& host,
-                    const std::string& dest, const std::string& extra = "") {
-  std::string raw = method + " " + target + " HTTP/1.1\r\n";
-  if (!host.empty()) raw += "Host: " + host + "\r\n";
-  if (!dest.empty()) raw += "Sec-Fetch-Dest: " + dest + "\r\n";
-  return raw + extra + "Connection: close\r\n\r\n";
-}
-
-// Sends `raw` from another thread while `io` runs; status 0: no answer.
-Reply Send(boost::asio::io_context& io, std::uint16_t port, const std::string& raw,
-           bool head = false) {
-  auto answer = std::async(std::launch::async, [=] {
-    boost::asio::io_context client;
-    boost::asio::ip::tcp::socket socket(client);
-    socket.connect({boost::asio::ip::make_address_v4("127.0.0.1"), port});
-    boost::beast::error_code ec;
-    // The server may answer and hang up before an oversized request is sent.
-    boost::asio::write(socket, boost::asio::buffer(raw), ec);
-    boost::beast::flat_buffer buffer;
-    http::response_parser<http::string_body> parser;
-    parser.skip(head);
-    http::read(socket, buffer, parser, ec);
-    return ec ? Reply(http::status::unknown, 11) : parser.release();
-  });
-  SpinUntil(
-      io, [&] { return answer.wait_for(0s) == std::future_status::ready; }, 10s);
-  return answer.get();
-}
-
-struct RecordingEvents final : browser::BrowserEvents {
+// html/ with pages, a picture named like a throw and links, a secret beside it;
+// records the browser's events.
+class BrowserTest : public ::testing::Test, public browser::BrowserEvents {
+ protected:
+  BrowserTest() {
+    folder.Write("html/start.htm", kStartPage);
+    folder.Write("html/sub dir/page two.htm", "<html><body>two</body></html>");
+    folder.Write("html/2to3.gif", std::string("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 13));
+    folder.Write("html/style.css", "body { margin: 0 }");
+    folder.Write("secret.txt", "not for the browser");
+    fs::create_symlink("../secret.txt", Html() / "leak.htm");
+    fs::create_symlink(folder.Path(), Html() / "up");
+    fs::create_symlink("start.htm", Html() / "alias.htm");
+    // A display that is set but not there: enough to start stand-in browsers.
+    setenv("DISPLAY", ":99", 1);
+    unsetenv("WAYLAND_DISPLAY");
+  }
+  fs::path Html() const { return folder.Path() / "html"; }
   void Sink_BeforeNavigate2(const std::string& URL) override {
     urls.push_back(URL);
     if (on_navigate) on_navigate(URL);
   }
   void Sink_OnQuit() override { ++quits; }
 
+  testing_support::TempProgramFolder folder;
+  boost::asio::io_context io;
   std::vector<std::string> urls;
   int quits = 0;
   std::function<void(const std::string&)> on_navigate;
 };
 
-// html/ with pages, a picture named like a throw and links; a secret beside it.
-struct HtmlFolder : testing_support::TempProgramFolder {
-  HtmlFolder() {
-    Write("html/start.htm", "<html><body><p>Welcome</p></body></html>");
-    Write("html/sub dir/page two.htm", "<html><body>two</body></html>");
-    Write("html/2to3.gif", std::string("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 13));
-    Write("html/style.css", "body { margin: 0 }");
-    Write("secret.txt", "not for the browser");
-    fs::create_symlink("../secret.txt", Html() / "leak.htm");
-    fs::create_symlink(Path(), Html() / "up");
-    fs::create_symlink("start.htm", Html() / "alias.htm");
-  }
-  fs::path Html() const { return Path() / "html"; }
-};
-
-class ServerTest : public ::testing::Test {
+class ServerTest : public BrowserTest {
  protected:
-  ServerTest() : server(io, events, folder.Html()) {}
+  ServerTest() : server(io, *this, Html()), host("127.0.0.1:" + std::to_string(server.Port())) {}
 
-  std::string Host() const { return "127.0.0.1:" + std::to_string(server.Port()); }
-  std::string Html(const std::string& name) const {
+  std::string Path(const std::string& name) const {
     return "/" + server.Prefix() + "/html/" + name;
   }
+  // Sends a request with `host` (none if empty) and runs the loop; status 0: no answer.
   Reply Get(const std::string& target, const std::string& dest = "document",
-            const std::string& extra = "", const std::string& method = "GET") {
-    return Send(io, server.Port(), Request(method, target, Host(), dest, extra), method == "HEAD");
+            const std::string& headers = "", const std::string& method = "GET",
+            const std::string& body = "") {
+    std::string raw = method + " " + target + " HTTP/1.1\r\n";
+    if (!host.empty()) raw += "Host: " + host + "\r\n";
+    if (!dest.empty()) raw += "Sec-Fetch-Dest: " + dest + "\r\n";
+    raw += headers + "Connection: close\r\n\r\n" + body;
+    boost::asio::ip::tcp::socket socket(io);
+    socket.connect({boost::asio::ip::make_address_v4("127.0.0.1"), server.Port()});
+    boost::beast::error_code error;  // the server may hang up before an oversized one is sent
+    boost::asio::write(socket, boost::asio::buffer(raw), error);  // fits the socket's buffers
+    boost::beast::flat_buffer buffer;
+    http::response_parser<http::string_body> parser;
+    parser.skip(method == "HEAD");
+    std::optional<boost::beast::error_code> read;
+    http::async_read(socket, buffer, parser, [&](auto ec, auto) { read = ec; });
+    EXPECT_TRUE(SpinUntil(io, [&] { return read.has_value(); }, 10s)) << target;
+    EXPECT_EQ(parser.get().body().find("not for the browser"), std::string::npos) << target;
+    return read == boost::beast::error_code() ? parser.release() : Reply(http::status::unknown, 11);
   }
 
-  HtmlFolder folder;
-  boost::asio::io_context io;
-  RecordingEvents events;
   browser::Server server;
+  std::string host;
 };
 
 TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
-  EXPECT_TRUE(std::regex_match(server.Prefix(), std::regex("[0-9a-f]{32}")));
-  browser::Server other(io, events, folder.Html());
-  EXPECT_NE(server.Prefix(), other.Prefix());
-  EXPECT_EQ(server.UrlFor(folder.Html() / "sub dir" / "page two.htm"),
-            server.Origin() + Html("sub%20dir/page%20two.htm"));
-  // The classic backslash form of the program's own paths.
-  EXPECT_EQ(server.UrlFor(folder.Path().string() + "\\html\\connected.htm"),
-            server.Origin() + Html("connected.htm"));
-  EXPECT_FALSE(server.UrlFor(folder.Html() / ".." / "secret.txt").has_value());
+  EXPECT_NE(server.Prefix(), browser::Server(io, *this, Html()).Prefix());
+  // The classic backslash form of the program's own paths; nothing outside html/.
+  EXPECT_EQ(server.UrlFor(folder.Path().string() + "\\html\\sub dir\\page two.htm"),
+            server.Origin() + Path("sub%20dir/page%20two.htm"));
+  EXPECT_FALSE(server.UrlFor(Html() / ".." / "secret.txt").has_value());
 
-  const Reply page = Get(Html("start.htm"));
-  EXPECT_EQ(page[http::field::content_type], "text/html");
-  const std::string original = "<html><body><p>Welcome</p></body></html>";
-  EXPECT_EQ(page.body().substr(0, original.size()), original);
-  for (const std::string& part : {std::string("new EventSource"), std::string("pagehide"),
-                                  "/" + server.Prefix() + "/events"}) {
-    EXPECT_NE(page.body().find(part), std::string::npos) << part;
-  }
-  EXPECT_EQ(folder.Read("html/start.htm"), original);  // never written into the file
+  const Reply page = Get(Path("start.htm"));
+  EXPECT_TRUE(page.body().starts_with(kStartPage)) << page.body();
+  EXPECT_NE(page.body().find("/" + server.Prefix() + "/events"), std::string::npos);
+  EXPECT_NE(page.body().find("pagehide"), std::string::npos);
+  EXPECT_EQ(folder.Read("html/start.htm"), kStartPage);  // never written into the file
 
-  const Reply head = Get(Html("start.htm"), "document", "", "HEAD");
-  EXPECT_EQ(head.result_int(), 200);
-  EXPECT_TRUE(head.body().empty());
+  const Reply head = Get(Path("start.htm"), "document", "", "HEAD");
   EXPECT_EQ(head[http::field::content_length], std::to_string(page.body().size()));
-  EXPECT_EQ(events.urls.size(), 1u);  // HEAD is no navigation
+  EXPECT_EQ(urls.size(), 1u);  // HEAD is no navigation
 }
 
 TEST_F(ServerTest, OnlyPageRequestsAreNavigations) {
   server.Stop();  // outside a request: must not stop the next navigation
+  // Animations are fetched anew for each throw; the stylesheet may be kept.
   const struct {
-    const char *file, *dest, *extra;
+    const char *file, *dest, *headers, *cache;
     int status;
     bool navigation;
   } cases[] = {
-      {"start.htm?a=1", "document", "", 200, true},
-      {"sub%20dir/page%20two.htm", "document", "", 200, true},
-      {"alias.htm", "document", "", 200, true},  // a link that stays inside the folder
-      {"2to3.htm", "document", "", 404, true},   // throw targets are not on disk
-      {"start.htm", "", "Accept: TEXT/HTML, */*\r\n", 200, true},
-      {"2to3.gif", "image", "Accept: image/*\r\n", 200, false},  // a throw's picture
-      {"2to3.gif", "", "Accept: image/*\r\n", 200, false},
-      {"2to3.htm", "iframe", "Accept: text/html\r\n", 404, false},
-      {"style.css", "style", "", 200, false},
-      {"script.js", "script", "", 404, false},
+      {"sub%20dir/page%20two.htm", "document", "", "no-store", 200, true},
+      {"alias.htm", "document", "", "no-store", 200, true},  // a link that stays inside
+      {"2to3.htm", "document", "", "no-store", 404, true},   // throw targets are not on disk
+      {"start.htm", "", "Accept: TEXT/HTML, */*\r\n", "no-store", 200, true},
+      {"2to3.gif", "image", "Accept: image/*\r\n", "no-store", 200, false},  // a throw's picture
+      {"2to3.gif", "", "Accept: image/*\r\n", "no-store", 200, false},
+      {"2to3.htm", "iframe", "Accept: text/html\r\n", "no-store", 404, false},
+      {"style.css", "style", "", "private, max-age=86400", 200, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.file) + " as " + c.dest + " " + c.extra);
-    const std::size_t before = events.urls.size();
-    const Reply reply = Get(Html(c.file), c.dest, c.extra);
+    SCOPED_TRACE(std::string(c.file) + " as " + c.dest + " " + c.headers);
+    urls.clear();
+    const Reply reply = Get(Path(c.file), c.dest, c.headers);
     EXPECT_EQ(reply.result_int(), c.status);
-    ASSERT_EQ(events.urls.size(), before + (c.navigation ? 1 : 0));
+    EXPECT_EQ(reply[http::field::cache_control], c.cache);
     // Every page, even a missing one, can be led on by the program.
     EXPECT_EQ(reply.body().find("new EventSource") != std::string::npos, c.navigation);
-    if (!c.navigation) continue;
-    EXPECT_EQ(events.urls.back(), server.Origin() + Html(c.file));
-    EXPECT_EQ(reply[http::field::cache_control], "no-store");
+    EXPECT_EQ(urls, c.navigation ? std::vector{server.Origin() + Path(c.file)}
+                                 : std::vector<std::string>());
   }
-  const Reply gif = Get(Html("2to3.gif"), "image");
-  EXPECT_EQ(gif.body(), folder.Read("html/2to3.gif"));
-  EXPECT_EQ(gif[http::field::content_type], "image/gif");
-  // Animations are fetched anew for each throw; the stylesheet may be kept.
-  EXPECT_EQ(gif[http::field::cache_control], "no-store");
-  EXPECT_EQ(Get(Html("style.css"), "style")[http::field::cache_control], "private, max-age=86400");
+  EXPECT_EQ(Get(Path("2to3.gif"), "image").body(), folder.Read("html/2to3.gif"));
 }
 
 TEST_F(ServerTest, StopAnswers204AndStopWithNavigateAnswers303) {
-  events.on_navigate = [&](const std::string& url) {
+  on_navigate = [&](const std::string& url) {
     server.Stop();
-    if (url.ends_with("/2to3.htm")) server.Navigate2(folder.Html() / "sub dir" / "page two.htm");
+    if (url.ends_with("/2to3.htm")) server.Navigate2(Html() / "sub dir" / "page two.htm");
   };
-  const Reply thrown = Get(Html("2to3.htm"));
+  const Reply thrown = Get(Path("2to3.htm"));
   EXPECT_EQ(thrown.result_int(), 303);
-  EXPECT_EQ(thrown[http::field::location], Html("sub%20dir/page%20two.htm"));
-  const Reply stopped = Get(Html("start.htm"));
-  EXPECT_EQ(stopped.result_int(), 204);
-  EXPECT_TRUE(stopped.body().empty());
+  EXPECT_EQ(thrown[http::field::location], Path("sub%20dir/page%20two.htm"));
+  EXPECT_EQ(Get(Path("start.htm")).result_int(), 204);
 }
 
 TEST_F(ServerTest, RefusesWhatIsNotForIt) {
-  const std::string port = std::to_string(server.Port());
-  const std::string start = Html("start.htm");
-  const auto status = [&](const std::string& method, const std::string& target,
-                          const std::string& host, const std::string& extra = "") {
-    const Reply reply = Send(io, server.Port(), Request(method, target, host, "document", extra));
-    EXPECT_EQ(reply.body().find("not for the browser"), std::string::npos) << target;
-    return reply.result_int();
-  };
-  for (const char* method : {"POST", "PUT", "DELETE", "OPTIONS", "TRACE"}) {
-    EXPECT_EQ(status(method, start, Host(), "Content-Length: 0\r\n"), 403) << method;
-  }
-  // Pages elsewhere whose names resolve to this machine, or no Host at all.
-  for (const std::string& host : std::vector<std::string>{
-           "evil.example:" + port, "localhost.evil:" + port,
-           "127.0.0.1:" + std::to_string(server.Port() + 1), "127.0.0.1", ""}) {
-    EXPECT_EQ(status("GET", start, host), 403) << host;
-  }
+  const std::string port = std::to_string(server.Port()), start = Path("start.htm");
+  for (const char* method : {"POST", "PUT", "DELETE", "OPTIONS", "TRACE"})
+    EXPECT_EQ(Get(start, "document", "Content-Length: 0\r\n", method).result_int(), 403) << method;
   // Outside the prefix or the html folder (by "..", escaped or not, or links).
-  for (const std::string& target : std::vector<std::string>{
-           "/html/start.htm", "/" + std::string(32, 'a') + "/html/start.htm",
-           "/" + server.Prefix() + "/start.htm", "/" + server.Prefix() + "x/html/start.htm",
-           Html("../secret.txt"), Html("%2e%2e/secret.txt"), Html("sub%20dir/..%2f..%2fsecret.txt"),
-           Html("..%5csecret.txt"), Html("leak.htm"), Html("up/secret.txt"), Html("%zz.htm"),
-           Html("start.htm%00.gif")}) {
-    EXPECT_EQ(status("GET", target, Host()), 404) << target;
+  for (const std::string& target :
+       {std::string("/html/start.htm"), "/" + std::string(32, 'a') + "/html/start.htm",
+        "/" + server.Prefix() + "/start.htm", "/" + server.Prefix() + "x/html/start.htm",
+        Path("../secret.txt"), Path("%2e%2e/secret.txt"), Path("sub%20dir/..%2f..%2fsecret.txt"),
+        Path("..%5csecret.txt"), Path("leak.htm"), Path("up/secret.txt"), Path("%zz.htm"),
+        Path("start.htm%00.gif")})
+    EXPECT_EQ(Get(target).result_int(), 404) << target;
+  const std::string filler(20000, 'x');
+  EXPECT_EQ(Get(start, "document", "X-Filler: " + filler + "\r\n").result_int(), 413);
+  const Reply big = Get(start, "document", "Content-Length: 20000\r\n", "GET", filler);
+  EXPECT_TRUE(big.result_int() == 0 || big.result_int() == 413) << big.result_int();
+  // Pages elsewhere whose names resolve to this machine, or no Host at all.
+  for (const std::string& other : {"evil.example:" + port, "localhost.evil:" + port,
+                                   "127.0.0.1:" + std::to_string(server.Port() + 1),
+                                   std::string("127.0.0.1"), std::string()}) {
+    host = other;
+    EXPECT_EQ(Get(start).result_int(), 403) << other;
   }
-  EXPECT_EQ(status("GET", start, Host(), "X-Filler: " + std::string(20000, 'x') + "\r\n"), 413);
-  const Reply body = Send(io, server.Port(),
-                          Request("GET", start, Host(), "document", "Content-Length: 100000\r\n") +
-                              std::string(100000, 'b'));
-  EXPECT_TRUE(body.result_int() == 0 || body.result_int() == 413) << body.result_int();
   // None of it reached the game; the host may also be named localhost.
-  EXPECT_TRUE(events.urls.empty());
-  EXPECT_EQ(status("GET", start, "LocalHost:" + port), 200);
+  EXPECT_TRUE(urls.empty());
+  host = "LocalHost:" + port;
+  EXPECT_EQ(Get(start).result_int(), 200);
 }
 
 // Headless Chromium led on: pushed navigations and throws answered 303, 50 of
 // each in a row, a navigation answered 204, and one issued while loading.
 TEST_F(ServerTest, ChromiumFollowsEveryKindOfNavigation) {
   if (!fs::exists("/usr/bin/chromium")) GTEST_SKIP() << "Debian's chromium is not installed";
-  constexpr int kRounds = 50;
-  const auto page = [&](const std::string& name, const std::string& script = "") {
+  constexpr std::size_t kRounds = 50;
+  // Plain pages, and pages that throw or ask for a page the program only stops.
+  for (const auto& [name, script] : std::vector<std::pair<std::string, std::string>>{
+           {"one.htm", ""}, {"two.htm", ""},
+           {"throw.htm", "onload = () => location.href = '2to3.htm'"},
+           {"stay.htm", "onload = () => setTimeout(() => location.href = 'halt.htm', 1000)"},
+           {"slow.htm", "const t = Date.now(); while (Date.now() - t < 1500) {}"}})
     folder.Write("html/" + name,
                  "<html><body><img src=\"2to3.gif\"><script>" + script + "</script></body></html>");
-  };
-  page("one.htm");
-  page("two.htm");
-  // Pages that throw, or ask for a page the program only stops, once loaded.
-  for (const char* name : {"throw1.htm", "throw2.htm"})
-    page(name, "onload = () => location.href = '2to3.htm'");
-  page("stay.htm", "onload = () => setTimeout(() => location.href = 'halt.htm', 1000)");
-  page("slow.htm", "const t = Date.now(); while (Date.now() - t < 1500) {}");
-
-  int throws = 0;
-  std::size_t opened = 0, open = 0, opened_at_request = 0;
+  std::size_t throws = 0, opened = 0, open = 0, opened_at_request = 0;
   server.OnStreamsChanged([&](std::size_t n) {
     if (n > open) ++opened;
     open = n;
   });
-  events.on_navigate = [&](const std::string& url) {
+  on_navigate = [&](const std::string& url) {
     opened_at_request = opened;
-    if (url.ends_with("/2to3.htm")) {
-      server.Stop();
-      ++throws;
-      server.Navigate2(folder.Html() / (throws == kRounds ? "two.htm"
-                                        : throws % 2      ? "throw2.htm"
-                                                          : "throw1.htm"));
-    } else if (url.ends_with("/halt.htm")) {
-      server.Stop();
-    }
+    if (url.ends_with("/halt.htm")) server.Stop();
+    if (!url.ends_with("/2to3.htm")) return;
+    server.Stop();
+    server.Navigate2(Html() / (++throws == kRounds ? "two.htm" : "throw.htm"));
   };
-  // Whether `name` was the last page asked for and has connected its stream.
-  const auto shows = [&](const std::string& name, std::chrono::milliseconds limit = 5s) {
-    const auto shown = [&] {
-      return !events.urls.empty() && events.urls.back().ends_with("/" + name) &&
-             opened > opened_at_request;
+  // Leads the window to `page` (unless empty) and waits until `shown` is the
+  // last page asked for and has connected its stream.
+  const auto go = [&](const std::string& page, std::string shown = "") {
+    if (!page.empty()) server.Navigate2(Html() / page);
+    if (shown.empty()) shown = page;
+    const auto done = [&] {
+      return !urls.empty() && urls.back().ends_with("/" + shown) && opened > opened_at_request;
     };
-    return SpinUntil(io, shown, limit);
+    return SpinUntil(io, done, 30s);
   };
 
   browser::Launcher chromium(io, [](int) {});
-  ASSERT_TRUE(chromium.Start("/usr/bin/chromium", *server.UrlFor(folder.Html() / "one.htm"), true));
-  ASSERT_TRUE(shows("one.htm", 30s));
-  for (int i = 0; i < kRounds; ++i) {
-    const std::string name = i % 2 ? "one.htm" : "two.htm";
-    server.Navigate2(folder.Html() / name);
-    ASSERT_TRUE(shows(name)) << i;
-  }
-  server.Navigate2(folder.Html() / "throw1.htm");
-  ASSERT_TRUE(shows("two.htm", 30s));
-  EXPECT_EQ(throws, kRounds);
+  ASSERT_TRUE(chromium.Start("/usr/bin/chromium", *server.UrlFor(Html() / "one.htm"), true));
+  ASSERT_TRUE(go("", "one.htm"));
+  for (std::size_t i = 0; i < kRounds; ++i) ASSERT_TRUE(go(i % 2 ? "one.htm" : "two.htm")) << i;
+  ASSERT_TRUE(go("throw.htm", "two.htm"));
 
-  server.Navigate2(folder.Html() / "stay.htm");
-  ASSERT_TRUE(shows("stay.htm"));
-  ASSERT_TRUE(SpinUntil(io, [&] { return events.urls.back().ends_with("/halt.htm"); }));
+  ASSERT_TRUE(go("stay.htm"));
+  ASSERT_TRUE(SpinUntil(io, [&] { return urls.back().ends_with("/halt.htm"); }));
   // The page stays with its stream: nothing was loaded or connected since.
-  EXPECT_FALSE(SpinUntil(
-      io, [&] { return server.OpenStreams() != 1; }, 300ms));
+  EXPECT_FALSE(SpinUntil(io, [&] { return server.OpenStreams() != 1; }, 300ms));
   EXPECT_EQ(opened, opened_at_request);
-  server.Navigate2(folder.Html() / "two.htm");
-  ASSERT_TRUE(shows("two.htm"));
 
-  server.Navigate2(folder.Html() / "slow.htm");
-  // The page before has gone and the slow one has not connected yet.
+  // The page still shown follows; a navigation issued while the next loads is kept.
+  server.Navigate2(Html() / "slow.htm");
   ASSERT_TRUE(SpinUntil(
-      io, [&] { return events.urls.back().ends_with("/slow.htm") && server.OpenStreams() == 0; }));
-  server.Navigate2(folder.Html() / "one.htm");
-  EXPECT_TRUE(shows("one.htm"));
-
+      io, [&] { return urls.back().ends_with("/slow.htm") && server.OpenStreams() == 0; }));
+  EXPECT_TRUE(go("one.htm"));
   EXPECT_LE(server.MaxOpenStreams(), 2u);
-  for (const std::string& url : events.urls) EXPECT_FALSE(url.ends_with(".gif")) << url;
 }
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public BrowserTest {
  protected:
-  // A display that is set but not there: enough to start the stand-ins.
-  WindowTest() {
-    setenv("DISPLAY", ":99", 1);
-    unsetenv("WAYLAND_DISPLAY");
-  }
-  std::unique_ptr<browser::Window> Open(const browser::WindowOptions& options) {
+  std::unique_ptr<browser::Window> Open(const std::string& browser) {
     out.str("");
     err.str("");
-    auto window = std::make_unique<browser::Window>(io, events, folder.Html(), options, out, err);
-    window->Navigate2(folder.Html() / "start.htm");
+    const browser::WindowOptions options{false, browser, false};
+    auto window = std::make_unique<browser::Window>(io, *this, Html(), options, out, err);
+    window->Navigate2(Html() / "start.htm");
+    start_url = *window->GetServer().UrlFor(Html() / "start.htm");
     return window;
   }
-  std::string StartUrl(browser::Window& window) {
-    return *window.GetServer().UrlFor(folder.Html() / "start.htm");
-  }
-  // A stand-in browser: records its arguments and whether its profile existed.
-  std::string FakeBrowser(const std::string& name, const std::string& body) {
-    folder.Write(name, "#!/bin/sh\ntrap 'exit 0' TERM\ncd '" + folder.Path().string() +
-                           "'\nprintf '%s\\n' \"$@\" > args.txt\nfor a; do case $a in "
-                           "--user-data-dir=*) [ -d \"${a#*=}\" ] && touch profile-seen;; "
-                           "esac; done\n" +
-                           body + "\n");
-    chmod((folder.Path() / name).c_str(), 0755);
-    return (folder.Path() / name).string();
+  // A stand-in browser that records its arguments.
+  std::string FakeBrowser(const std::string& body) {
+    folder.Write("fakebrowser", "#!/bin/sh\ntrap 'exit 0' TERM\ncd \"${0%/*}\"\n"
+                                "printf '%s\\n' \"$@\" > a.tmp && mv a.tmp args.txt\n" + body);
+    fs::permissions(folder.Path() / "fakebrowser", fs::perms::owner_all);
+    return (folder.Path() / "fakebrowser").string();
   }
 
-  HtmlFolder folder;
-  boost::asio::io_context io;
-  RecordingEvents events;
-  std::ostringstream out;
-  std::ostringstream err;
+  std::ostringstream out, err;
+  std::string start_url;
 };
 
-TEST_F(WindowTest, WithoutALaunchedBrowserTheAddressIsPrinted) {
-  unsetenv("DISPLAY");
-  for (const bool no_browser : {false, true}) {
-    browser::WindowOptions options;
-    options.no_browser = no_browser;
-    auto window = Open(options);
-    window->Navigate2(folder.Html() / "sub dir" / "page two.htm");  // later ones print nothing
-    EXPECT_EQ(out.str(), StartUrl(*window) + "\n");
-    EXPECT_EQ(err.str().find("no display") != std::string::npos, !no_browser) << err.str();
+// No display, or a browser that fails before showing a page (--no-browser: the end-to-end test).
+TEST_F(WindowTest, WithoutAWindowTheStartAddressIsPrintedAlone) {
+  const struct {
+    bool display;
+    std::string browser, says;
+  } cases[] = {
+      {false, "", "no display"},
+      {true, FakeBrowser("exit 1"), "before showing the start page"},
+      {true, (folder.Path() / "missing-browser").string(), "was not found"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.says);
+    c.display ? setenv("DISPLAY", ":99", 1) : unsetenv("DISPLAY");
+    auto window = Open(c.browser);
+    window->Navigate2(Html() / "sub dir" / "page two.htm");  // later ones print nothing
+    ASSERT_TRUE(SpinUntil(io, [&] { return !out.str().empty(); }));
+    EXPECT_EQ(out.str(), start_url + "\n");
+    EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
     EXPECT_FALSE(window->Launched());
   }
+  EXPECT_EQ(quits, 0);
 }
 
-TEST_F(WindowTest, LaunchedAppWindowOnItsOwnProfileAndItsEndIsTheQuit) {
-  browser::WindowOptions options;
-  options.browser = FakeBrowser("fakebrowser", "sleep 30 & wait");
-  auto window = Open(options);
+// The browser ending by itself is the quit: see the end-to-end test.
+TEST_F(WindowTest, LaunchesAnAppWindowOnAFreshProfileThatQuitRemoves) {
+  auto window = Open(FakeBrowser("sleep 30 & wait"));
   ASSERT_TRUE(window->Launched()) << err.str();
-  EXPECT_TRUE(out.str().empty());  // no address when a window opens
-  ASSERT_TRUE(SpinUntil(io, [&] { return folder.Exists("profile-seen"); }));
-
+  ASSERT_TRUE(SpinUntil(io, [&] { return folder.Exists("args.txt"); }));
   const std::string args = folder.Read("args.txt");
-  for (const std::string& arg : {"--app=" + StartUrl(*window), std::string("--start-maximized"),
-                                 std::string("--no-first-run")}) {
-    EXPECT_NE(args.find(arg + "\n"), std::string::npos) << arg << " in\n" << args;
-  }
-  EXPECT_EQ(args.find("--headless"), std::string::npos);
-  const bool root = geteuid() == 0;
-  EXPECT_EQ(args.find("--no-sandbox\n") != std::string::npos, root);
-  EXPECT_EQ(args.find("--test-type\n") != std::string::npos, root);
+  for (const auto& [arg, given] : std::vector<std::pair<std::string, bool>>{
+           {"--app=" + start_url, true}, {"--start-maximized", true}, {"--no-first-run", true},
+           {"--headless", false}, {"--no-sandbox", geteuid() == 0},
+           {"--test-type", geteuid() == 0}})
+    EXPECT_EQ(args.find(arg + "\n") != std::string::npos, given) << arg << " in\n" << args;
   std::smatch profile;
   ASSERT_TRUE(std::regex_search(args, profile, std::regex("--user-data-dir=(.*)\n")));
+  EXPECT_TRUE(fs::is_directory(profile[1].str()));
 
-  // Closing the window ends the process normally: the quit; the profile goes.
-  kill(*window->BrowserPid(), SIGTERM);
-  ASSERT_TRUE(SpinUntil(io, [&] { return events.quits == 1; }));
-  EXPECT_FALSE(fs::exists(profile[1].str()));
-
-  // The program's own Quit ends the browser without another event.
-  window = Open(options);
-  ASSERT_TRUE(window->Launched());
+  // The program's own Quit ends the browser without a quit event.
   window->Quit();
   ASSERT_TRUE(SpinUntil(io, [&] { return !window->Launched(); }));
-  EXPECT_FALSE(SpinUntil(
-      io, [&] { return events.quits > 1; }, 100ms));
-}
-
-TEST_F(WindowTest, BrowserThatFailsBeforeShowingAPageLeavesTheAddress) {
-  for (const std::string& program :
-       {FakeBrowser("brokenbrowser", "exit 1"), (folder.Path() / "missing-browser").string()}) {
-    browser::WindowOptions options;
-    options.browser = program;
-    auto window = Open(options);
-    ASSERT_TRUE(SpinUntil(io, [&] { return !out.str().empty(); })) << program;
-    EXPECT_EQ(out.str(), StartUrl(*window) + "\n");
-    EXPECT_FALSE(err.str().empty());
-  }
-  EXPECT_NE(err.str().find("was not found"), std::string::npos);
-  EXPECT_EQ(events.quits, 0);
+  EXPECT_FALSE(SpinUntil(io, [&] { return quits > 0; }, 100ms));
+  EXPECT_FALSE(fs::exists(profile[1].str()));
 }
 
 TEST_F(WindowTest, OpensOneSecondAfterStartWithASettingsNameWithTheLoopRunning) {
-  browser::WindowOptions options;
-  options.no_browser = true;
   bool ran = false;
   boost::asio::post(io, [&] { ran = true; });
-  for (const std::string command : {"4pl - ostracize subject.txt", ""}) {
-    Module1::Command = command;
-    const auto start = std::chrono::steady_clock::now();
-    browser::Browser* window = browser::OpenWindow(io, events, options);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_TRUE(window != nullptr && window == browser::CurrentWindow());
-    EXPECT_GE(waited, command.empty() ? 0ms : 1000ms);
-    EXPECT_LT(waited, command.empty() ? 200ms : 1500ms);
-    browser::CloseWindow();
-  }
+  Module1::Command = "4pl - ostracize subject.txt";
+  const auto start = std::chrono::steady_clock::now();
+  browser::Browser* window = browser::OpenWindow(io, *this, {true, "", false});
+  const auto waited = std::chrono::steady_clock::now() - start;
   EXPECT_TRUE(ran);
-  EXPECT_EQ(browser::CurrentWindow(), nullptr);
+  EXPECT_GE(waited, 1000ms);
+  EXPECT_LT(waited, 1500ms);
+  EXPECT_TRUE(window != nullptr && window == browser::CurrentWindow());
+  browser::CloseWindow();
 }
 
 }  // namespace
