@@ -100,11 +100,16 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
 
 test('with --headless the program launches the browser and ends within 2 s of it', async () => {
   const run = await start(3, ['--headless', '--browser', '/usr/bin/chromium'], 'SHEADLESS');
-  // Time to launch the browser and show the start page (an earlier end is no quit).
-  await sleep(3500);
+  // Wait for the browser, then give it time to show the start page: an end
+  // before any page connected is a failed launch, not a closed window.
   const children = `/proc/${run.child.pid}/task/${run.child.pid}/children`;
-  const pid = parseInt(await fs.readFile(children, 'utf8'), 10);
+  let pid = NaN;
+  for (let waited = 0; !pid && waited < 15000; waited += 250) {
+    await sleep(250);
+    pid = parseInt(await fs.readFile(children, 'utf8'), 10);
+  }
   assert.ok(pid, 'no browser was launched');
+  await sleep(3000);
   const cmdline = await fs.readFile(`/proc/${pid}/cmdline`, 'utf8');
   const profile = /--user-data-dir=([^\0]*)/.exec(cmdline)[1];
   const killed = Date.now();
