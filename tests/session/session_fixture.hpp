@@ -18,7 +18,7 @@ class SessionTest : public ::testing::Test {
                               const std::string& schedule,
                               const std::string& delays = "0.5,2.5",
                               const std::string& spacers = "0") {
-    return "Players," + players + "\r\nThrows," + throws + "\r\nSchedule," + schedule +
+    return "\"Players, 3 or 4\"," + players + "\r\nThrows," + throws + "\r\nSchedule," + schedule +
            "\r\nStart page,start.htm\r\nPlayer 1,Ann,face1.jpg\r\nPlayer 2,You,none\r\n"
            "Player 3,Bob,NONE\r\nPlayer 4,Cy,face4.jpg\r\nDelays," +
            delays + "\r\nSpacers," + spacers + "\r\n";

@@ -114,11 +114,6 @@ TEST_F(SettingsTest, UnquotedLabelWithACommaShiftsTheRecords) {
             "Settings Problem: You have requested a three or four-player game.  Only 3 and "
             "4-player games are allowed. See readme.htm for help.  This will end the program.");
 
-  dialogs.boxes.clear();
-  WriteExperiment("\"Players, three or four\",4\r\nThrows,30\r\nSchedule,sched.txt\r\nStart,s.htm\r\n"
-                  "P1,A,none\r\nP2,B,none\r\nP3,C,none\r\nP4,D,none\r\nDelays,0,0\r\nSpacers,0\r\n",
-                  kSchedule4);
-  EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
 }
 
 TEST_F(SettingsTest, ChoosingAndRememberingTheFile) {

@@ -31,7 +31,6 @@ class FakeLoop final : public platform::Scheduler, public platform::Clock {
   void RunUntilIdle(std::uint64_t limit_ms = 24ull * 3600 * 1000);
   // Milliseconds until the next callback, if any.
   std::optional<std::uint64_t> NextDue() const;
-  std::size_t Pending() const { return queue_.size(); }
   std::uint64_t Now() const { return now_; }
 
  private:
