@@ -113,7 +113,6 @@ TEST_F(SettingsTest, UnquotedLabelWithACommaShiftsTheRecords) {
   EXPECT_EQ(OnlyBox(),
             "Settings Problem: You have requested a three or four-player game.  Only 3 and "
             "4-player games are allowed. See readme.htm for help.  This will end the program.");
-
 }
 
 TEST_F(SettingsTest, ChoosingAndRememberingTheFile) {
