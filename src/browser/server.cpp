@@ -96,12 +96,6 @@ bool IEquals(std::string_view a, std::string_view b) {
          });
 }
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::string ContentType(const fs::path& file) {
   static const std::map<std::string, std::string> kTypes = {
       {".htm", "text/html"},        {".html", "text/html"},      {".gif", "image/gif"},
@@ -110,7 +104,7 @@ std::string ContentType(const fs::path& file) {
       {".ico", "image/x-icon"},     {".css", "text/css"},        {".js", "text/javascript"},
       {".txt", "text/plain"},       {".wav", "audio/wav"},       {".mp3", "audio/mpeg"},
       {".json", "application/json"}};
-  const auto it = kTypes.find(Lower(file.extension().string()));
+  const auto it = kTypes.find(platform::AsciiLower(file.extension().string()));
   return it == kTypes.end() ? "application/octet-stream" : it->second;
 }
 
@@ -493,7 +487,8 @@ void HttpSession::Handle(http::request<http::string_body> req) {
   const std::string dest(req["Sec-Fetch-Dest"]);
   const bool document = !dest.empty()
                             ? IEquals(dest, "document")
-                            : Lower(req[http::field::accept]).find("text/html") != std::string::npos;
+                            : platform::AsciiLower(req[http::field::accept]).find("text/html") !=
+                                  std::string::npos;
   if (document && !head && server.events != nullptr) {
     // The before-navigate event, handled to its end before anything else.
     struct Scope {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/process.hpp"
+#include "platform/text_file.hpp"
 
 namespace platform {
 namespace {
@@ -15,9 +16,9 @@ std::vector<std::string> TxtFilesIn(const std::filesystem::path& folder) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::filesystem::path& p = it->path();
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (ext == ".txt" && it->is_regular_file(ec)) names.push_back(p.filename().string());
+    if (AsciiLower(p.extension().string()) == ".txt" && it->is_regular_file(ec)) {
+      names.push_back(p.filename().string());
+    }
   }
   std::sort(names.begin(), names.end());
   return names;

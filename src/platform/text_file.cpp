@@ -133,6 +133,12 @@ std::optional<double> ParseNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
 double RoundHalfEven(double value) { return std::nearbyint(value); }
 
 std::optional<std::int16_t> ToInt16(std::string_view text) {

@@ -54,6 +54,9 @@ class FieldReader {
 // decimal point, optional exponent), and its value.
 std::optional<double> ParseNumber(std::string_view text);
 
+// ASCII letters in lower case; other bytes unchanged.
+std::string AsciiLower(std::string_view text);
+
 // Rounds half to even, the way the classic runtime converts to whole numbers.
 double RoundHalfEven(double value);
 

@@ -18,12 +18,6 @@ namespace {
 constexpr const char* kSection = "settings";
 constexpr const char* kKey = "lastsettings";
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return std::string();
@@ -108,7 +102,8 @@ void ReadSettingsFile() {
   file.Into(TotalThrows);
   file.Label();
   file.Into(ScheduleFile);
-  if (ScheduleFile.size() < 4 || Lower(ScheduleFile.substr(ScheduleFile.size() - 4)) != ".txt") {
+  if (ScheduleFile.size() < 4 ||
+      platform::AsciiLower(ScheduleFile.substr(ScheduleFile.size() - 4)) != ".txt") {
     Refuse(kScheduleProblem,
            "As of Version 2, Volleta requires your schedule file to be in a text (.txt) "
            "format--see readme.htm for help with the new format.  This will end the program.");
@@ -153,7 +148,7 @@ void ApplyThreePlayerOverride() {
 void NormalisePlayerFields() {
   for (int p = 1; p <= 4; ++p) {
     for (Value* field : {&Module1::PlayerNames[p], &Module1::PlayerFaces[p]}) {
-      if (Lower(Trim(field->Text())) == "none") *field = Value::FromText("");
+      if (platform::AsciiLower(Trim(field->Text())) == "none") *field = Value::FromText("");
     }
   }
 }
