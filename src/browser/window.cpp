@@ -36,11 +36,6 @@ Window::~Window() {
   launcher_.reset();
 }
 
-std::optional<pid_t> Window::BrowserPid() const {
-  if (launcher_ && launcher_->Running()) return launcher_->Pid();
-  return std::nullopt;
-}
-
 void Window::Navigate2(const std::filesystem::path& page) {
   const bool first = !opened_;
   opened_ = true;

@@ -43,7 +43,6 @@ class Window final : public Browser {
   Server& GetServer() { return server_; }
   // Whether a browser was launched and is running.
   bool Launched() const { return launcher_ && launcher_->Running(); }
-  std::optional<pid_t> BrowserPid() const;
 
  private:
   void Open(const std::string& url);

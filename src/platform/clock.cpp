@@ -30,8 +30,6 @@ Clock* g_clock = &g_system_clock;
 
 }  // namespace
 
-Clock& CurrentClock() { return *g_clock; }
-
 void SetClock(Clock* clock) { g_clock = clock != nullptr ? clock : &g_system_clock; }
 
 std::uint32_t timeGetTime() { return g_clock->Milliseconds(); }

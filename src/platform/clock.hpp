@@ -16,8 +16,6 @@ class Clock {
   virtual double SecondsSinceMidnight() = 0;
 };
 
-// The clock in use; never null.
-Clock& CurrentClock();
 // Installs a clock (nullptr restores the system clock). The caller keeps ownership.
 void SetClock(Clock* clock);
 

@@ -3,14 +3,38 @@
 #include <iostream>
 #include <sstream>
 
+#include "platform/program.hpp"
 #include "platform/random.hpp"
+#include "platform/text_file.hpp"
 #include "session/module1.hpp"
+#include "session/refuse.hpp"
 #include "session/schedule.hpp"
 #include "session/settings_file.hpp"
 #include "session/subject.hpp"
 #include "session/ttl_config.hpp"
 
 namespace session {
+namespace {
+
+// The pages the program itself needs: without them the participant would see
+// a "not found" page, or a game that stops at its first screen.
+void CheckPages() {
+  const std::filesystem::path html = platform::ProgramFolder() / "html";
+  std::error_code ec;
+  if (Module1::StartPage.empty() || !std::filesystem::is_regular_file(html / Module1::StartPage, ec)) {
+    Refuse("Page Problem", "The start page \"" + Module1::StartPage + "\" (record 4 of the settings file \"" +
+                               Module1::SettingsFile + "\") is not in the html folder " +
+                               html.string() + ".  See readme.htm for help.  " + kEndsProgram);
+  }
+  std::string reason;
+  if (!platform::ReadFileBytes(html / "template.htm", &reason)) {
+    Refuse("Page Problem", "The game template template.htm could not be read from the html folder " +
+                               html.string() + " (" + reason + ").  See readme.htm for help.  " +
+                               kEndsProgram);
+  }
+}
+
+}  // namespace
 
 void RunSetUp(SetUpMode mode) {
   using namespace Module1;
@@ -36,6 +60,7 @@ void RunSetUp(SetUpMode mode) {
   StampSession();
 
   LoadSchedule();
+  CheckPages();
 
   TtlEnabled = false;
   std::string why;

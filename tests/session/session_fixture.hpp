@@ -13,6 +13,11 @@
 // experiment's files and run the set-up.
 class SessionTest : public ::testing::Test {
  protected:
+  SessionTest() {
+    folder.Write("html/start.htm", "<p>start</p>");
+    folder.Write("html/template.htm", "<head>");
+  }
+
   // A settings file with one record per line.
   static std::string Settings(const std::string& players, const std::string& throws,
                               const std::string& schedule,

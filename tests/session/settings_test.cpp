@@ -70,6 +70,21 @@ TEST_F(SettingsTest, MissingSettingsFileNamesTheFileAndFolder) {
   EXPECT_NE(m.find("See readme.htm for help.  This will end the program."), std::string::npos);
 }
 
+TEST_F(SettingsTest, MissingStartPageOrTemplateIsRefusedBeforeAnythingIsShown) {
+  WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
+  std::filesystem::remove(folder.Path() / "html" / "template.htm");
+  EXPECT_EQ(Run(), platform::kExitInputRefused);
+  EXPECT_EQ(OnlyBox().rfind("Page Problem: The game template template.htm could not be read", 0), 0u)
+      << OnlyBox();
+  std::filesystem::remove(folder.Path() / "html" / "start.htm");
+  dialogs.boxes.clear();
+  EXPECT_EQ(Run(), platform::kExitInputRefused);
+  EXPECT_EQ(OnlyBox().rfind("Page Problem: The start page \"start.htm\" (record 4 of the settings "
+                            "file \"s.txt\") is not in the html folder", 0),
+            0u)
+      << OnlyBox();
+}
+
 TEST_F(SettingsTest, UnusableDelaysAndSpacersAreRefusedNamingRecordAndValue) {
   struct Case {
     std::string delays, spacers, expected;

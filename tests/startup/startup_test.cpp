@@ -19,6 +19,8 @@ class StartupTest : public ::testing::Test {
                                        "P1,Ann,none\nP2,You,none\nP3,Bob,none\nP4,Cy,none\n"
                                        "Delays," + delays + "\nSpacers,0\n");
     folder.Write("schedules/sched.txt", schedule);
+    folder.Write("html/start.htm", "<p>start</p>");
+    folder.Write("html/template.htm", "<head>");
   }
   testing_support::ProgramRun Run(std::vector<std::string> rest, const std::string& input = "") {
     rest.insert(rest.begin(), {"--folder", folder.Path().string()});
