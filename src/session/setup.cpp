@@ -19,18 +19,19 @@ namespace {
 // The pages the program itself needs: without them the participant would see
 // a "not found" page, or a game that stops at its first screen.
 void CheckPages() {
+  using Module1::StartPage;
   const std::filesystem::path html = platform::ProgramFolder() / "html";
+  const std::string help = ".  See readme.htm for help.  " + std::string(kEndsProgram);
   std::error_code ec;
-  if (Module1::StartPage.empty() || !std::filesystem::is_regular_file(html / Module1::StartPage, ec)) {
-    Refuse("Page Problem", "The start page \"" + Module1::StartPage + "\" (record 4 of the settings file \"" +
+  if (StartPage.empty() || !std::filesystem::is_regular_file(html / StartPage, ec)) {
+    Refuse("Page Problem", "The start page \"" + StartPage + "\" (record 4 of the settings file \"" +
                                Module1::SettingsFile + "\") is not in the html folder " +
-                               html.string() + ".  See readme.htm for help.  " + kEndsProgram);
+                               html.string() + help);
   }
   std::string reason;
   if (!platform::ReadFileBytes(html / "template.htm", &reason)) {
     Refuse("Page Problem", "The game template template.htm could not be read from the html folder " +
-                               html.string() + " (" + reason + ").  See readme.htm for help.  " +
-                               kEndsProgram);
+                               html.string() + " (" + reason + ")" + help);
   }
 }
 
