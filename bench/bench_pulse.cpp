@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "platform/event_loop.hpp"
-#include "platform/text_file.hpp"
+#include "platform/file_io.hpp"
 #include "session/value.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/recording_port.hpp"

@@ -7,9 +7,9 @@
 
 #include <boost/asio/io_context.hpp>
 
-#include "browser/window.hpp"
+#include "browser/launcher.hpp"
 #include "game/frm_main.hpp"
-#include "game/report.hpp"
+#include "game/terminal.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -23,30 +23,21 @@ int RunSession(const StartOptions& options) {
   boost::asio::io_context io;
   platform::AsioScheduler scheduler(io);
   platform::SetScheduler(&scheduler);
-  frmMain form;
-  form.Options = options;
-  form.Io = &io;
+  // A failing event must not take the session down with it: it is reported
+  // and the loop goes on with the next event.
+  platform::SetFailureReport(game::ReportProblem);
   int status = platform::kExitOk;
-  try {
-    form.Form_Load();
-    for (;;) {
-      try {
-        io.run();
-        break;
-      } catch (const platform::ProgramEnd&) {
-        throw;
-      } catch (const std::exception& e) {
-        // A failing event must not take the session down with it: report it
-        // and carry on with the next event.
-        game::ReportProblem(e.what());
-        io.restart();
-      }
+  {
+    frmMain form(io, options);
+    try {
+      form.Form_Load();
+      io.run();
+    } catch (const platform::ProgramEnd& end) {
+      status = end.Status();
     }
-  } catch (const platform::ProgramEnd& end) {
-    status = end.Status();
   }
-  browser::CloseWindow();
   ttl::UnloadForm();
+  platform::SetFailureReport(nullptr);
   platform::SetScheduler(nullptr);
   return status;
 }
@@ -69,8 +60,8 @@ int main(int argc, char** argv) {
   app.add_flag("--no-browser", options.window.no_browser,
                "Launch no browser: print the start page's address for a browser you open");
   app.add_option("--browser", options.window.browser,
-                 "The browser to launch (default: the first of chromium, chromium-browser, "
-                 "google-chrome, google-chrome-stable, microsoft-edge, firefox)");
+                 "The browser to launch (default: the first of " + browser::KnownBrowserList() +
+                     ")");
   app.add_flag("--headless", options.window.headless, "Launch the browser headless (tests, pilots)");
   app.add_option("--port-log", options.port_log,
                  "Dry run of the TTL output: append every port write to FILE instead of "
@@ -95,6 +86,7 @@ int main(int argc, char** argv) {
     Module1::Command += word;
   }
 
+  options.delay_window = !Module1::Command.empty();
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
                                             : std::filesystem::absolute(folder));
   try {

@@ -1,6 +1,5 @@
 #include "browser/launcher.hpp"
 
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -14,7 +13,7 @@
 #include <thread>
 
 #include "platform/process.hpp"
-#include "platform/text_file.hpp"
+#include "platform/file_io.hpp"
 
 extern char** environ;
 
@@ -27,6 +26,12 @@ const std::vector<std::string>& KnownBrowsers() {
       "chromium", "chromium-browser", "google-chrome", "google-chrome-stable", "microsoft-edge",
       "firefox"};
   return kBrowsers;
+}
+
+std::string KnownBrowserList() {
+  std::string list;
+  for (const std::string& name : KnownBrowsers()) list += (list.empty() ? "" : ", ") + name;
+  return list;
 }
 
 std::optional<std::string> FindBrowser(const std::string& named) {
@@ -96,56 +101,6 @@ std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings
   return args;
 }
 
-std::optional<DisplayInfo> QueryXDisplay() {
-  const char* display = std::getenv("DISPLAY");
-  if (display == nullptr || *display == '\0') return std::nullopt;
-  void* lib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
-  if (lib == nullptr) return std::nullopt;
-  using OpenDisplay = void* (*)(const char*);
-  using CloseDisplay = int (*)(void*);
-  using DefaultScreen = int (*)(void*);
-  using DisplaySize = int (*)(void*, int);
-  using RootWindow = unsigned long (*)(void*, int);
-  using InternAtom = unsigned long (*)(void*, const char*, int);
-  using GetWindowProperty = int (*)(void*, unsigned long, unsigned long, long, long, int,
-                                    unsigned long, unsigned long*, int*, unsigned long*,
-                                    unsigned long*, unsigned char**);
-  using Free = int (*)(void*);
-  const auto open = reinterpret_cast<OpenDisplay>(dlsym(lib, "XOpenDisplay"));
-  const auto close = reinterpret_cast<CloseDisplay>(dlsym(lib, "XCloseDisplay"));
-  const auto screen_of = reinterpret_cast<DefaultScreen>(dlsym(lib, "XDefaultScreen"));
-  const auto width_of = reinterpret_cast<DisplaySize>(dlsym(lib, "XDisplayWidth"));
-  const auto height_of = reinterpret_cast<DisplaySize>(dlsym(lib, "XDisplayHeight"));
-  const auto root_of = reinterpret_cast<RootWindow>(dlsym(lib, "XRootWindow"));
-  const auto intern = reinterpret_cast<InternAtom>(dlsym(lib, "XInternAtom"));
-  const auto property = reinterpret_cast<GetWindowProperty>(dlsym(lib, "XGetWindowProperty"));
-  const auto free_x = reinterpret_cast<Free>(dlsym(lib, "XFree"));
-  std::optional<DisplayInfo> info;
-  if (open && close && screen_of && width_of && height_of && root_of && intern && property &&
-      free_x) {
-    if (void* dpy = open(display)) {
-      const int screen = screen_of(dpy);
-      info = DisplayInfo{{width_of(dpy, screen), height_of(dpy, screen)}, false};
-      // A window manager that follows the common conventions announces
-      // itself on the root window.
-      const unsigned long atom = intern(dpy, "_NET_SUPPORTING_WM_CHECK", 1);
-      if (atom != 0) {
-        unsigned long type = 0, items = 0, after = 0;
-        int format = 0;
-        unsigned char* data = nullptr;
-        if (property(dpy, root_of(dpy, screen), atom, 0, 1, 0, 0, &type, &format, &items, &after,
-                     &data) == 0) {
-          info->window_manager = items > 0;
-        }
-        if (data != nullptr) free_x(data);
-      }
-      close(dpy);
-    }
-  }
-  dlclose(lib);
-  return info;
-}
-
 Launcher::Launcher(boost::asio::io_context& io, std::function<void(int)> on_exit)
     : child_signal_(io, SIGCHLD), on_exit_(std::move(on_exit)) {}
 
@@ -196,7 +151,7 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   settings.headless = headless;
   settings.as_root = geteuid() == 0;
   if (!headless) {
-    if (auto display = QueryXDisplay(); display && !display->window_manager &&
+    if (auto display = platform::QueryXDisplay(); display && !display->window_manager &&
                                          display->screen.width > 0 && display->screen.height > 0) {
       settings.unmanaged_screen = display->screen;
     }

@@ -11,12 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/display.hpp"
+
 namespace browser {
 
 enum class BrowserKind { kChromium, kFirefox };
 
 // The browsers tried, in order, when none is named.
 const std::vector<std::string>& KnownBrowsers();
+// The same, as a comma-separated list for messages and help.
+std::string KnownBrowserList();
 
 // The browser to start: `named` when given (a path or a name on PATH), else
 // the first of KnownBrowsers() found on PATH.
@@ -25,11 +29,6 @@ std::optional<std::string> FindBrowser(const std::string& named);
 // Firefox by its file name, every other browser taken as Chromium-based.
 BrowserKind KindOf(const std::string& program);
 
-struct ScreenSize {
-  int width = 0;
-  int height = 0;
-};
-
 struct LaunchSettings {
   std::string url;
   std::filesystem::path profile;  // a fresh, empty folder for this run
@@ -37,19 +36,11 @@ struct LaunchSettings {
   bool as_root = false;
   // The X screen's size when no window manager runs (nothing would maximise
   // the window then).
-  std::optional<ScreenSize> unmanaged_screen;
+  std::optional<platform::ScreenSize> unmanaged_screen;
 };
 
 // The browser's arguments (without the program itself).
 std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings& settings);
-
-// The X display's screen size and whether a window manager runs on it, when
-// an X display is reachable (read through libX11 if it is installed).
-struct DisplayInfo {
-  ScreenSize screen;
-  bool window_manager = false;
-};
-std::optional<DisplayInfo> QueryXDisplay();
 
 // One browser process with its own temporary profile.
 class Launcher {
@@ -68,8 +59,6 @@ class Launcher {
   // Asks the browser to close; `on_exit` still runs when it has.
   void Terminate();
   bool Running() const { return pid_ > 0; }
-  pid_t Pid() const { return pid_; }
-  const std::filesystem::path& Profile() const { return profile_; }
 
  private:
   void Watch();

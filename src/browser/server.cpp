@@ -16,8 +16,10 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/event_loop.hpp"
 #include "platform/program.hpp"
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
+#include "platform/file_io.hpp"
 
 namespace browser {
 namespace {
@@ -500,15 +502,15 @@ void HttpSession::Handle(http::request<http::string_body> req) {
       }
       ~Scope() { s.in_document = false; }
     } scope(server);
-    try {
+    bool handled = false;
+    platform::RunHandler([&] {
       server.events->Sink_BeforeNavigate2("http://" + host + target);
-    } catch (const platform::ProgramEnd&) {
-      throw;
-    } catch (...) {
-      // The handler failed part-way: the shown page stays (the loop reports
-      // the failure and goes on).
+      handled = true;
+    });
+    if (!handled) {
+      // The handler failed part-way (and was reported): the shown page stays.
       Reply(Response{http::status::no_content, version}, false, keep_alive);
-      throw;
+      return;
     }
     if (server_->shut_down) return;
     if (server.redirect) {

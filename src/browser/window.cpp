@@ -4,15 +4,10 @@
 
 #include <iostream>
 
-#include "platform/clock.hpp"
-#include "platform/dialogs.hpp"
-#include "platform/program.hpp"
-#include "session/module1.hpp"
+#include "platform/display.hpp"
+#include "platform/event_loop.hpp"
 
 namespace browser {
-namespace {
-std::unique_ptr<Window> g_window;
-}  // namespace
 
 Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
                const WindowOptions& options, std::ostream& out, std::ostream& err)
@@ -72,10 +67,8 @@ void Window::Open(const std::string& url) {
   const std::optional<std::string> program = FindBrowser(options_.browser);
   if (!program) {
     if (options_.browser.empty()) {
-      err_ << "volleta: no browser found (tried chromium, chromium-browser, google-chrome, "
-              "google-chrome-stable, microsoft-edge, firefox); open the address printed on "
-              "standard output."
-           << std::endl;
+      err_ << "volleta: no browser found (tried " << KnownBrowserList()
+           << "); open the address printed on standard output." << std::endl;
     } else {
       err_ << "volleta: the browser " << options_.browser
            << " was not found; open the address printed on standard output." << std::endl;
@@ -109,8 +102,12 @@ void Window::OnBrowserExit(int status) {
     ShowAddress(start_url_);
     return;
   }
+  RaiseQuit();
+}
+
+void Window::RaiseQuit() {
   quitting_ = true;
-  events_.Sink_OnQuit();
+  platform::RunHandler([this] { events_.Sink_OnQuit(); });
 }
 
 void Window::OnStreams(std::size_t open) {
@@ -122,8 +119,7 @@ void Window::OnStreams(std::size_t open) {
   gone_timer_.expires_after(kGoneGrace);
   gone_timer_.async_wait([this](const boost::system::error_code& ec) {
     if (ec || quitting_ || server_.OpenStreams() > 0) return;
-    quitting_ = true;
-    events_.Sink_OnQuit();
+    RaiseQuit();
   });
 }
 
@@ -132,36 +128,8 @@ void Window::WaitForSignal() {
     if (ec) return;
     const bool raise = !quitting_;
     Quit();
-    if (raise) events_.Sink_OnQuit();
+    if (raise) platform::RunHandler([this] { events_.Sink_OnQuit(); });
   });
 }
-
-Browser* OpenWindow(boost::asio::io_context& io, BrowserEvents& events,
-                    const WindowOptions& options) {
-  if (!Module1::Command.empty()) {
-    // Started with a settings name: a second passes, with the loop running,
-    // before the window opens.
-    const std::uint32_t t0 = platform::timeGetTime();
-    boost::asio::steady_timer wake(io);
-    for (;;) {
-      const std::uint32_t elapsed = platform::timeGetTime() - t0;
-      if (elapsed > 1000) break;
-      wake.expires_after(std::chrono::milliseconds(1001 - elapsed));
-      wake.async_wait([](const boost::system::error_code&) {});
-      if (io.stopped()) io.restart();
-      io.run_one();
-    }
-    wake.cancel();
-    if (io.stopped()) io.restart();
-  }
-  g_window.reset();
-  g_window = std::make_unique<Window>(io, events, platform::ProgramFolder() / "html", options,
-                                      std::cout, std::cerr);
-  return g_window.get();
-}
-
-Window* CurrentWindow() { return g_window.get(); }
-
-void CloseWindow() { g_window.reset(); }
 
 }  // namespace browser

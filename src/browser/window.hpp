@@ -40,7 +40,6 @@ class Window final : public Browser {
   // Closes the window; no event is raised after this.
   void Quit() override;
 
-  Server& GetServer() { return server_; }
   // Whether a browser was launched and is running.
   bool Launched() const { return launcher_ && launcher_->Running(); }
 
@@ -48,6 +47,7 @@ class Window final : public Browser {
   void Open(const std::string& url);
   void ShowAddress(const std::string& url);
   void OnBrowserExit(int status);
+  void RaiseQuit();
   void OnStreams(std::size_t open);
   void WaitForSignal();
 
@@ -65,19 +65,5 @@ class Window final : public Browser {
   bool address_only_ = false;  // the pages' connections stand for the window
   bool quitting_ = false;
 };
-
-// Start-up's opening of the window: when the program was started with a
-// settings name (Module1::Command), first lets a second pass on the loop;
-// then starts the server for the program folder's html folder with `events`
-// as its sink and returns the window. Its first Navigate2 (the start page)
-// opens the browser on that page. SIGINT and SIGTERM close the window and
-// raise events.Sink_OnQuit(). Call it before the loop runs.
-Browser* OpenWindow(boost::asio::io_context& io, BrowserEvents& events,
-                    const WindowOptions& options);
-// The window OpenWindow made, if any.
-Window* CurrentWindow();
-// Closes the window OpenWindow made (ends a launched browser, removes its
-// profile). Call it before the io_context goes.
-void CloseWindow();
 
 }  // namespace browser

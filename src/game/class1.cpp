@@ -1,8 +1,9 @@
 #include "game/class1.hpp"
 
+#include "game/catches.hpp"
 #include "game/frm_main.hpp"
-#include "game/report.hpp"
 #include "game/show.hpp"
+#include "game/terminal.hpp"
 #include "platform/clock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -22,15 +23,15 @@ bool Has(const std::string& url, const char* keyword) {
 void Class1::Sink_BeforeNavigate2(const std::string& URL) {
   using namespace Module1;
   if (Has(URL, "connecting")) {
-    MainForm().Timer2.SetEnabled(true);
+    form_.Timer2.SetEnabled(true);
     game::ReportConnecting();
     return;
   }
   if (Has(URL, "connected")) {
     Sink->Stop();
     game::ShowPage(page::PageKind::kOpening, 2, 0);
-    MainForm().Timer1.SetInterval(8000);
-    MainForm().Timer1.SetEnabled(true);
+    form_.Timer1.SetInterval(8000);
+    form_.Timer1.SetEnabled(true);
     StartTime = platform::timeGetTime();
     game::ReportGameStart();
     return;
@@ -38,7 +39,7 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
 
   if (ThrowCount > TotalThrows) return;
   if (Has(URL, "2to")) {
-    MainForm().Timer1.SetEnabled(true);
+    form_.Timer1.SetEnabled(true);
     Sink->Stop();
   }
   std::int16_t receiver = 0;
@@ -52,14 +53,8 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
     return;
   }
 
-  LogEntry& entry = ThrowLog[ThrowCount + 1];
-  entry.Receiver = receiver;
-  entry.Time = platform::timeGetTime();
+  game::RecordCatch(ThrowCount + 1, receiver);
   BallHolder = receiver;
-  if (TtlEnabled) {
-    TtlValue = TtlCodes[receiver];
-    if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
-  }
   game::ReportThrow(2, receiver, ThrowCount < TotalThrows);
   game::ShowPage(page::PageKind::kSubjectThrow, 2, receiver);
   ThrowCount += 1;

@@ -2,19 +2,20 @@
 
 #include <cmath>
 
-#include "browser/browser.hpp"
-#include "game/class1.hpp"
-#include "game/report.hpp"
+#include <exception>
+#include <iostream>
+
+#include "datalog/log_rows.hpp"
+#include "game/catches.hpp"
 #include "game/show.hpp"
-#include "platform/clock.hpp"
+#include "game/terminal.hpp"
+#include "platform/dialogs.hpp"
+#include "platform/numbers.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
-#include "platform/text_file.hpp"
 #include "session/module1.hpp"
-#include "ttl/fttl.hpp"
 
 namespace {
-frmMain* g_main_form = nullptr;
 
 // The receiver of a computer player's next throw. A player who throws more
 // often than his schedule line provides for (possible when the subject keeps
@@ -35,16 +36,19 @@ std::uint32_t NextDelay() {
 }
 }  // namespace
 
-frmMain::frmMain()
-    : Timer1([this] { Timer1_Timer(); }, 4000, false), Timer2([this] { Timer2_Timer(); }, 5000, false) {
-  g_main_form = this;
-}
+frmMain::frmMain(boost::asio::io_context& io, StartOptions options)
+    : Timer1([this] { Timer1_Timer(); }, 4000, false),
+      Timer2([this] { Timer2_Timer(); }, 5000, false),
+      Events(*this),
+      io_(io),
+      options_(std::move(options)) {}
 
 frmMain::~frmMain() {
-  if (g_main_form == this) g_main_form = nullptr;
+  // The window goes with the form; nothing may reach it afterwards.
+  if (Module1::BrowserEvents == &Events) Module1::BrowserEvents = nullptr;
+  if (window_ && Module1::Browser == window_.get()) Module1::Browser = nullptr;
+  window_.reset();
 }
-
-frmMain& MainForm() { return *g_main_form; }
 
 void frmMain::Timer1_Timer() {
   using namespace Module1;
@@ -65,14 +69,7 @@ void frmMain::Timer1_Timer() {
   BallHolder = receiver;
 
   const bool counted = ThrowCount < TotalThrows;
-  if (counted) {
-    ThrowLog[ThrowCount + 1].Receiver = receiver;
-    ThrowLog[ThrowCount + 1].Time = platform::timeGetTime();
-    if (TtlEnabled) {
-      TtlValue = TtlCodes[receiver];
-      if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
-    }
-  }
+  if (counted) game::RecordCatch(ThrowCount + 1, receiver);
   game::ReportThrow(thrower, receiver, counted);
 
   Timer1.SetInterval(NextDelay());
@@ -89,11 +86,18 @@ void frmMain::Timer2_Timer() {
   Timer2.SetEnabled(false);
 }
 
-void frmMain::Form_Unload(int& /*Cancel*/) {
+void frmMain::WriteData() {
+  // A log problem must never end the session: it is reported and the game
+  // goes on to its thank-you page.
   try {
-    if (Module1::Browser != nullptr) Module1::Browser->Quit();
-  } catch (const std::exception&) {
-    return;
+    game::RecordLastCatch();
+    datalog::WriteGameRows();
+  } catch (const std::exception& e) {
+    const std::string message = std::string("Writing this game's log rows failed: ") + e.what();
+    std::cerr << message << std::endl;
+    try {
+      platform::CurrentDialogs().MsgBox(message, "Log Problem");
+    } catch (const std::exception&) {
+    }
   }
-  Module1::BrowserEvents = nullptr;
 }

@@ -1,24 +1,32 @@
 #pragma once
-// The main form: the game timer, the connection timer, start-up, the logs and
-// the unload handling. One instance per run, reached through MainForm().
+// The main form: the game timer, the connection timer, start-up and the logs. main() makes the one instance of a run; it owns the
+// browser window and the window's event sink.
+#include <boost/asio/io_context.hpp>
+#include <memory>
 #include <string>
 
 #include "browser/window.hpp"
+#include "game/class1.hpp"
 #include "platform/event_loop.hpp"
 
 // How this run shows the experiment and where its TTL pulses go; set from the
 // command line before Form_Load.
 struct StartOptions {
   browser::WindowOptions window;
-  std::string port_log;  // --port-log FILE: record the port's writes instead of touching hardware
+  std::string port_log;  // --port-log FILE: record the port's writes instead of
+                         // touching hardware
+  // Started with a settings name: the window opens a second after start-up.
+  bool delay_window = false;
 };
 
 class frmMain {
  public:
-  frmMain();  // Timer1 off (its stored 4000 ms is never used), Timer2 5000 ms, off
+  // Timer1 off (its stored 4000 ms is never used), Timer2 5000 ms, off.
+  // `io` is the event loop the window's server runs on.
+  frmMain(boost::asio::io_context &io, StartOptions options);
   ~frmMain();
-  frmMain(const frmMain&) = delete;
-  frmMain& operator=(const frmMain&) = delete;
+  frmMain(const frmMain &) = delete;
+  frmMain &operator=(const frmMain &) = delete;
 
   // Start-up: the session set-up, fTTL when TTL output is on, then the
   // browser window on the start page.
@@ -30,14 +38,18 @@ class frmMain {
   // Appends the game's row to log/log.csv and log/time.csv.
   void WriteData();
   // Unloading the form: quits the browser and releases the event sink.
-  void Form_Unload(int& Cancel);
+  void Form_Unload(int &Cancel);
 
   platform::Timer Timer1;
   platform::Timer Timer2;
+  // The window's event sink; Module1::BrowserEvents points here once the
+  // window is open.
+  Class1 Events;
 
-  StartOptions Options;
-  boost::asio::io_context* Io = nullptr;  // the event loop the window's server runs on
+ private:
+  void WaitBeforeWindow();
+
+  boost::asio::io_context &io_;
+  StartOptions options_;
+  std::unique_ptr<browser::Window> window_;
 };
-
-// The form of this run; set while an instance exists.
-frmMain& MainForm();

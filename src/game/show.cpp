@@ -2,14 +2,17 @@
 
 #include <exception>
 
-#include "game/report.hpp"
+#include "game/class1.hpp"
+#include "game/terminal.hpp"
+#include "session/module1.hpp"
 
 namespace game {
 
 void ShowPage(page::PageKind kind, int thrower, int receiver) {
   try {
-    page::ComposeGamePage(kind, thrower, receiver);
-  } catch (const std::exception& e) {
+    const std::filesystem::path page = page::ComposeGamePage(kind, thrower, receiver);
+    Module1::BrowserEvents->Sink->Navigate2(page);
+  } catch (const std::exception &e) {
     ReportProblem(std::string("the game page could not be shown: ") + e.what());
   }
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Showing a game page from a game event. A page that can't be written is
-// reported to the experimenter and the game goes on: the throw is still
-// recorded, so the session's data survive a broken template.
+// Showing a game page from a game event: the page is written, then the window
+// is sent to it. A page that can't be written is reported to the experimenter
+// and the game goes on: the throw is still recorded, so the session's data
+// survive a broken template.
 #include "page/compose.hpp"
 
 namespace game {

@@ -4,11 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "browser/browser.hpp"
-#include "game/class1.hpp"
 #include "page/key_script.hpp"
 #include "platform/program.hpp"
-#include "platform/text_file.hpp"
+#include "platform/file_io.hpp"
 #include "session/module1.hpp"
 
 namespace page {
@@ -135,7 +133,7 @@ std::string ComposePageText(PageKind kind, int thrower, int receiver,
   return page;
 }
 
-void ComposeGamePage(PageKind kind, int thrower, int receiver) {
+std::filesystem::path ComposeGamePage(PageKind kind, int thrower, int receiver) {
   const std::filesystem::path template_file = HtmlFile("template.htm");
   std::string error;
   const std::optional<std::string> bytes = platform::ReadFileBytes(template_file, &error);
@@ -152,12 +150,7 @@ void ComposeGamePage(PageKind kind, int thrower, int receiver) {
     throw std::runtime_error("The game page " + page_file.string() +
                              " could not be written: " + error + ".");
   }
-
-  if (Module1::BrowserEvents == nullptr || Module1::BrowserEvents->Sink == nullptr) {
-    throw std::runtime_error("The game page " + page_file.string() +
-                             " was written, but there is no browser window to show it in.");
-  }
-  Module1::BrowserEvents->Sink->Navigate2(page_file);
+  return page_file;
 }
 
 }  // namespace page

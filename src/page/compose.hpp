@@ -1,5 +1,6 @@
 #pragma once
-// Writing a game page from the experimenter's template and showing it.
+// Writing a game page from the experimenter's template.
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,11 +13,11 @@ enum class PageKind {
 };
 
 // Reads html/template.htm afresh, applies the substitutions for this kind,
-// thrower and receiver, writes the page in one piece to html/quindle.htm and
-// only then sends the browser window (Module1::BrowserEvents' Sink) to it.
+// thrower and receiver, and writes the page in one piece to html/quindle.htm.
+// Returns that file, for the window to be sent to once it is complete.
 // Throws std::runtime_error, naming the file and the reason, when the template
-// cannot be read or the page cannot be written; the browser is then left alone.
-void ComposeGamePage(PageKind kind, int thrower, int receiver);
+// cannot be read or the page cannot be written.
+std::filesystem::path ComposeGamePage(PageKind kind, int thrower, int receiver);
 
 // The bytes of the page file made from `template_bytes` (the template file's
 // whole content) for the current session state: every template line preceded

@@ -1,4 +1,5 @@
 #include "platform/dialogs.hpp"
+#include "platform/display.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +7,7 @@
 #include <vector>
 
 #include "platform/process.hpp"
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
 
 namespace platform {
 namespace {
@@ -110,12 +111,6 @@ std::unique_ptr<Dialogs>& DefaultDialogs() {
 Dialogs* g_dialogs = nullptr;
 
 }  // namespace
-
-bool HasDisplay() {
-  const char* x = std::getenv("DISPLAY");
-  const char* w = std::getenv("WAYLAND_DISPLAY");
-  return (x != nullptr && *x != '\0') || (w != nullptr && *w != '\0');
-}
 
 std::unique_ptr<Dialogs> MakeTerminalDialogs(std::istream& in, std::ostream& err) {
   return std::make_unique<TerminalDialogs>(in, err);

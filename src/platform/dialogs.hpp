@@ -41,7 +41,4 @@ Dialogs& CurrentDialogs();
 // Installs dialogs; the caller keeps ownership. nullptr restores the default.
 void SetDialogs(Dialogs* dialogs);
 
-// Whether a graphical display is available.
-bool HasDisplay();
-
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <boost/asio/post.hpp>
 #include <chrono>
 #include <exception>
+#include <iostream>
 
 namespace platform {
 namespace {
@@ -30,6 +31,29 @@ void AsioScheduler::Cancel(Id id) {
   auto timer = std::move(it->second);
   timers_.erase(it);
   boost::asio::post(io_, [t = std::move(timer)]() {});
+}
+
+namespace {
+std::function<void(const std::string&)>& FailureReport() {
+  static std::function<void(const std::string&)> report;
+  return report;
+}
+}  // namespace
+
+void RunHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    if (FailureReport()) {
+      FailureReport()(e.what());
+    } else {
+      std::cerr << "volleta: an event failed: " << e.what() << std::endl;
+    }
+  }
+}
+
+void SetFailureReport(std::function<void(const std::string&)> report) {
+  FailureReport() = std::move(report);
 }
 
 Scheduler& CurrentScheduler() { return *g_scheduler; }
@@ -80,12 +104,12 @@ void Timer::Fire() {
     int exceptions = std::uncaught_exceptions();
     ~TickEnd() {
       timer->in_tick_ = false;
-      // A tick that ends the program (an exception) leaves the timer alone.
+      // A tick that ends the program leaves the timer alone.
       if (std::uncaught_exceptions() > exceptions) return;
       if (timer->enabled_ && !timer->pending_) timer->Arm();
     }
   } tick_end{this};
-  on_tick_();
+  RunHandler(on_tick_);
 }
 
 }  // namespace platform

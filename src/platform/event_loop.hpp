@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -37,6 +38,15 @@ class AsioScheduler final : public Scheduler {
   std::map<Id, std::unique_ptr<boost::asio::steady_timer>> timers_;
 };
 
+// Runs one event's handler to its end. A handler that fails (throws a
+// std::exception) is reported through the failure report and the loop goes on
+// with the next event; a ProgramEnd passes through. Every event source (timer
+// ticks, navigations, the window's closing) runs its handler through this.
+void RunHandler(const std::function<void()>& handler);
+// Where RunHandler reports a failure: a line for the experimenter. Until set,
+// standard error.
+void SetFailureReport(std::function<void(const std::string&)> report);
+
 // The scheduler in use (set by main, or by a test); never null once set.
 Scheduler& CurrentScheduler();
 void SetScheduler(Scheduler* scheduler);
@@ -48,7 +58,9 @@ void SetScheduler(Scheduler* scheduler);
 //    the next tick;
 //  - assigning an interval to an enabled timer outside its tick restarts the
 //    countdown with the new interval;
-//  - an interval of 0 ticks on the next turn of the loop.
+//  - an interval of 0 ticks on the next turn of the loop;
+//  - a tick whose handler fails is reported (RunHandler) and the timer keeps
+//    its state: still enabled, it ticks again after its interval.
 class Timer {
  public:
   using Handler = std::function<void()>;

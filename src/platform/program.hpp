@@ -1,7 +1,6 @@
 #pragma once
 // The program folder and the way the program ends.
 #include <filesystem>
-#include <stdexcept>
 
 namespace platform {
 
@@ -14,12 +13,12 @@ void SetProgramFolder(std::filesystem::path folder);
 std::filesystem::path ExecutableFolder();
 
 // Thrown to end the program at once with an exit status: no later step and no
-// unload handling runs. main() catches it, and so does the event loop's runner.
-class ProgramEnd : public std::exception {
+// unload handling runs. Only main() catches it. It is deliberately not a
+// std::exception, so that no handler that steps over failures can swallow it.
+class ProgramEnd {
  public:
   explicit ProgramEnd(int status) : status_(status) {}
   int Status() const { return status_; }
-  const char* what() const noexcept override { return "program end"; }
 
  private:
   int status_;

@@ -7,7 +7,9 @@
 
 #include "platform/dialogs.hpp"
 #include "platform/program.hpp"
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
+#include "platform/file_io.hpp"
+#include "platform/numbers.hpp"
 #include "platform/user_settings.hpp"
 #include "session/module1.hpp"
 #include "session/refuse.hpp"

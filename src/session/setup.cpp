@@ -5,7 +5,7 @@
 
 #include "platform/program.hpp"
 #include "platform/random.hpp"
-#include "platform/text_file.hpp"
+#include "platform/file_io.hpp"
 #include "session/module1.hpp"
 #include "session/refuse.hpp"
 #include "session/schedule.hpp"

@@ -5,7 +5,8 @@
 
 #include "platform/dialogs.hpp"
 #include "platform/program.hpp"
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
+#include "platform/file_io.hpp"
 #include "session/module1.hpp"
 
 namespace session {

@@ -3,7 +3,9 @@
 #include <system_error>
 
 #include "platform/program.hpp"
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
+#include "platform/file_io.hpp"
+#include "platform/numbers.hpp"
 #include "session/module1.hpp"
 
 namespace session {

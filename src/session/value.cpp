@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/text_file.hpp"
+#include "platform/numbers.hpp"
 
 namespace session {
 

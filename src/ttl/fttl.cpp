@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/text_file.hpp"
+#include "platform/numbers.hpp"
 #include "ttl/port.hpp"
 
 namespace {

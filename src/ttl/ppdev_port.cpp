@@ -12,7 +12,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/text_file.hpp"
+#include "platform/file_io.hpp"
 
 namespace ttl {
 namespace {

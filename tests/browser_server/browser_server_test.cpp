@@ -251,7 +251,6 @@ class WindowTest : public BrowserTest {
     const browser::WindowOptions options{false, browser, false};
     auto window = std::make_unique<browser::Window>(io, *this, Html(), options, out, err);
     window->Navigate2(Html() / "start.htm");
-    start_url = *window->GetServer().UrlFor(Html() / "start.htm");
     return window;
   }
   // A stand-in browser that records its arguments.
@@ -263,7 +262,8 @@ class WindowTest : public BrowserTest {
   }
 
   std::ostringstream out, err;
-  std::string start_url;
+  // The start page's address under the run's prefix.
+  const std::string start_url = R"(http://127\.0\.0\.1:\d+/[0-9a-f]{32}/html/start\.htm)";
 };
 
 // No display, or a browser that fails before showing a page (--no-browser: the end-to-end test).
@@ -282,7 +282,7 @@ TEST_F(WindowTest, WithoutAWindowTheStartAddressIsPrintedAlone) {
     auto window = Open(c.browser);
     window->Navigate2(Html() / "sub dir" / "page two.htm");  // later ones print nothing
     ASSERT_TRUE(SpinUntil(io, [&] { return !out.str().empty(); }));
-    EXPECT_EQ(out.str(), start_url + "\n");
+    EXPECT_TRUE(std::regex_match(out.str(), std::regex(start_url + "\n"))) << out.str();
     EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
     EXPECT_FALSE(window->Launched());
   }
@@ -295,8 +295,9 @@ TEST_F(WindowTest, LaunchesAnAppWindowOnAFreshProfileThatQuitRemoves) {
   ASSERT_TRUE(window->Launched()) << err.str();
   ASSERT_TRUE(SpinUntil(io, [&] { return folder.Exists("args.txt"); }));
   const std::string args = folder.Read("args.txt");
+  EXPECT_TRUE(std::regex_search(args, std::regex("--app=" + start_url + "\n"))) << args;
   for (const auto& [arg, given] : std::vector<std::pair<std::string, bool>>{
-           {"--app=" + start_url, true}, {"--start-maximized", true}, {"--no-first-run", true},
+           {"--start-maximized", true}, {"--no-first-run", true},
            {"--headless", false}, {"--no-sandbox", geteuid() == 0},
            {"--test-type", geteuid() == 0}})
     EXPECT_EQ(args.find(arg + "\n") != std::string::npos, given) << arg << " in\n" << args;
@@ -307,22 +308,9 @@ TEST_F(WindowTest, LaunchesAnAppWindowOnAFreshProfileThatQuitRemoves) {
   // The program's own Quit ends the browser without a quit event.
   window->Quit();
   ASSERT_TRUE(SpinUntil(io, [&] { return !window->Launched(); }));
-  EXPECT_FALSE(SpinUntil(io, [&] { return quits > 0; }, 100ms));
+  io.poll();  // the exit has been reaped: a quit event would have been raised by now
+  EXPECT_EQ(quits, 0);
   EXPECT_FALSE(fs::exists(profile[1].str()));
-}
-
-TEST_F(WindowTest, OpensOneSecondAfterStartWithASettingsNameWithTheLoopRunning) {
-  bool ran = false;
-  boost::asio::post(io, [&] { ran = true; });
-  Module1::Command = "4pl - ostracize subject.txt";
-  const auto start = std::chrono::steady_clock::now();
-  browser::Browser* window = browser::OpenWindow(io, *this, {true, "", false});
-  const auto waited = std::chrono::steady_clock::now() - start;
-  EXPECT_TRUE(ran);
-  EXPECT_GE(waited, 1000ms);
-  EXPECT_LT(waited, 1500ms);
-  EXPECT_TRUE(window != nullptr && window == browser::CurrentWindow());
-  browser::CloseWindow();
 }
 
 }  // namespace

@@ -54,9 +54,10 @@ std::vector<int> PlayGame(const std::string& settings, unsigned seed) {
   testing_support::TempProgramFolder folder;
   testing_support::ScriptedDialogs dialogs;
   testing_support::FakeLoop loop;
-  frmMain form;
+  boost::asio::io_context io;
+  frmMain form{io, {}};
   testing_support::RecordingBrowser browser;
-  Class1 sink;
+  Class1& sink = form.Events;
   std::mt19937 subject(seed);
   loop.Advance(seed * 7919ull);
   for (const char* sub : {"settings", "schedules", "html"}) {

@@ -78,9 +78,10 @@ class GameTest : public ::testing::Test {
   testing_support::TempProgramFolder folder;
   testing_support::ScriptedDialogs dialogs;
   testing_support::FakeLoop loop;
-  frmMain form;
+  boost::asio::io_context io;
+  frmMain form{io, {}};
   RecordingBrowser browser;
-  Class1 sink;
+  Class1& sink = form.Events;
 };
 
 TEST_F(GameTest, ConnectionScreenLeadsToTheGameStart) {
@@ -295,15 +296,6 @@ TEST_F(GameTest, ClosingTheWindowEndsTheProgramWithoutLogs) {
     EXPECT_EQ(end.Status(), 0);
   }
   EXPECT_FALSE(folder.Exists("log/log.csv"));
-}
-
-TEST_F(GameTest, UnloadingTheFormQuitsTheBrowserAndReleasesTheSink) {
-  int cancel = 0;
-  form.Form_Unload(cancel);
-  ASSERT_EQ(browser.calls.size(), 1u);
-  EXPECT_EQ(browser.calls[0].kind, RecordingBrowser::Call::kQuit);
-  EXPECT_EQ(Module1::BrowserEvents, nullptr);
-  EXPECT_EQ(cancel, 0);
 }
 
 }  // namespace

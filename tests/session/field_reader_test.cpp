@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_file.hpp"
+#include "platform/fields.hpp"
+#include "platform/file_io.hpp"
+#include "platform/numbers.hpp"
 
 namespace {
 

@@ -119,9 +119,10 @@ TEST_F(PulseTest, EveryLoggedCatchIsPulsedWithItsReceiversCode) {
   Command = "4pl - include subject.txt";
   session::RunSetUp(session::SetUpMode::kCheck);
   Start("1,10,2,20,3,30,4,40,888,5");
-  frmMain form;
+  boost::asio::io_context io;
+  frmMain form{io, {}};
   testing_support::RecordingBrowser browser;
-  Class1 sink;
+  Class1& sink = form.Events;
   sink.Sink = Browser = &browser;
   BrowserEvents = &sink;
   sink.Sink_BeforeNavigate2("html/connecting.htm");

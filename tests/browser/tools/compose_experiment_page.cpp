@@ -2,12 +2,10 @@
 //   compose_experiment_page FOLDER SETTINGS opening|subject|computer THROWER RECEIVER THROWCOUNT
 #include <string>
 
-#include "game/class1.hpp"
 #include "page/compose.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
-#include "support/recording_browser.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 7) return 2;
@@ -15,15 +13,11 @@ int main(int argc, char** argv) {
   platform::SetProgramFolder(argv[1]);
   Module1::ResetSession();
   Module1::Command = argv[2];
-  testing_support::RecordingBrowser browser;
-  Class1 events;
-  events.Sink = &browser;
-  Module1::BrowserEvents = &events;
   session::RunSetUp(session::SetUpMode::kCheck);  // a refused file ends the tool with its message
   Module1::ThrowCount = std::stoi(argv[6]);
-  page::ComposeGamePage(kind == "opening"   ? page::PageKind::kOpening
+  const auto page = page::ComposeGamePage(kind == "opening"   ? page::PageKind::kOpening
                         : kind == "subject" ? page::PageKind::kSubjectThrow
                                             : page::PageKind::kComputerThrow,
                         std::stoi(argv[4]), std::stoi(argv[5]));
-  return browser.Pages() == std::vector<std::string>{"quindle.htm"} ? 0 : 1;
+  return page.filename() == "quindle.htm" ? 0 : 1;
 }

@@ -1,18 +1,12 @@
 // compose_page_for_test FOLDER PLAYERS: writes FOLDER/html/quindle.htm, the
 // page of a computer throw to the subject, from FOLDER/html/template.htm.
-#include "game/class1.hpp"
 #include "page/compose.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
-#include "support/recording_browser.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
   platform::SetProgramFolder(argv[1]);
   Module1::NumPlayers = session::Value::FromField(argv[2]);
-  testing_support::RecordingBrowser browser;
-  Class1 events;
-  events.Sink = &browser;
-  Module1::BrowserEvents = &events;
   page::ComposeGamePage(page::PageKind::kComputerThrow, 1, 2);  // an error ends it, with its text
 }

@@ -1,4 +1,4 @@
-#include "game/report.hpp"
+#include "game/terminal.hpp"
 
 #include <iostream>
 

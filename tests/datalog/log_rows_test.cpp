@@ -1,4 +1,4 @@
-#include "datalog/write_data.hpp"
+#include "datalog/log_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,8 @@ class LogTest : public ::testing::Test {
   testing_support::TempProgramFolder program_;
   testing_support::FakeLoop loop_{70000};
   testing_support::ScriptedDialogs dialogs_;
-  frmMain form_;
+  boost::asio::io_context io_;
+  frmMain form_{io_, {}};
 };
 
 TEST_F(LogTest, RowsQuoteTextLeaveNoFourthPlayerEmptyAndWrapTimes) {

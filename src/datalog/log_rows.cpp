@@ -1,4 +1,4 @@
-#include "datalog/write_data.hpp"
+#include "datalog/log_rows.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,12 +12,9 @@
 #include <system_error>
 #include <vector>
 
-#include "game/frm_main.hpp"
-#include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
-#include "ttl/fttl.hpp"
 
 namespace datalog {
 namespace {
@@ -26,24 +23,6 @@ namespace {
 Module1::LogEntry Entry(int n) {
   if (n < 0 || static_cast<std::size_t>(n) >= Module1::ThrowLog.size()) return {};
   return Module1::ThrowLog[static_cast<std::size_t>(n)];
-}
-
-// The last logged throw may not have been recorded when the game ended on
-// it: it goes to whoever holds the ball, now, with its pulse.
-void GuardLastThrow() {
-  using namespace Module1;
-  if (TotalThrows < 0) return;
-  const auto last = static_cast<std::size_t>(TotalThrows);
-  if (ThrowLog.size() <= last) ThrowLog.resize(last + 2);
-  LogEntry& entry = ThrowLog[last];
-  if (entry.Receiver == 0) {
-    entry.Receiver = BallHolder;
-    if (TtlEnabled && BallHolder >= 0 && BallHolder <= 4) {
-      TtlValue = TtlCodes[static_cast<std::size_t>(BallHolder)];
-      if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
-    }
-  }
-  if (entry.Time == 0) entry.Time = platform::timeGetTime();
 }
 
 std::string Reason(int error_number) { return std::strerror(error_number); }
@@ -74,6 +53,8 @@ std::string ProblemMessage(const std::vector<Failure>& failures) {
   return message;
 }
 
+}  // namespace
+
 void WriteGameRows() {
   std::error_code ec;
   const std::filesystem::path folder = platform::ProgramFolder() / "log";
@@ -101,7 +82,6 @@ void WriteGameRows() {
   platform::CurrentDialogs().MsgBox(message, "Log Problem");
 }
 
-}  // namespace
 
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -177,21 +157,3 @@ bool AppendRow(const std::filesystem::path& file, std::string_view row, std::str
 std::filesystem::path FallbackFile() { return platform::ProgramFolder() / "log-unsaved.csv"; }
 
 }  // namespace datalog
-
-void frmMain::WriteData() {
-  // A log problem must never end the session: it is reported and the game
-  // goes on to its thank-you page.
-  try {
-    datalog::GuardLastThrow();
-    datalog::WriteGameRows();
-  } catch (const platform::ProgramEnd&) {
-    throw;
-  } catch (const std::exception& e) {
-    const std::string message = std::string("Writing this game's log rows failed: ") + e.what();
-    std::cerr << message << std::endl;
-    try {
-      platform::CurrentDialogs().MsgBox(message, "Log Problem");
-    } catch (const std::exception&) {
-    }
-  }
-}

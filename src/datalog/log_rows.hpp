@@ -1,7 +1,6 @@
 #pragma once
 // The game's rows in the throw log (log/log.csv) and the timing log
-// (log/time.csv). frmMain::WriteData appends them; the pieces here are what it
-// is built from.
+// (log/time.csv), built from the session state and appended to the files.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,6 +23,11 @@ Rows BuildRows();
 // it to disk. A short write is cut back off so no half row stays behind.
 // Returns false with the reason in `error`.
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
+
+// Appends the game's rows (BuildRows) to log/log.csv and log/time.csv,
+// creating the log folder when missing. A row a log file would not take goes
+// to the fallback file, and a "Log Problem" box says where it is.
+void WriteGameRows();
 
 // Where rows go that the log files would not take: the program folder's
 // log-unsaved.csv. Each row there starts with the name of the log it belongs

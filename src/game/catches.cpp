@@ -1,0 +1,36 @@
+#include "game/catches.hpp"
+
+#include "platform/clock.hpp"
+#include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+
+namespace game {
+
+void PulseCatch(std::int16_t receiver) {
+  using namespace Module1;
+  if (!TtlEnabled || receiver < 0 || receiver > 4) return;
+  TtlValue = TtlCodes[static_cast<std::size_t>(receiver)];
+  if (fTTL *form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+}
+
+void RecordCatch(int n, std::int16_t receiver) {
+  Module1::LogEntry &entry = Module1::ThrowLog.at(static_cast<std::size_t>(n));
+  entry.Receiver = receiver;
+  entry.Time = platform::timeGetTime();
+  PulseCatch(receiver);
+}
+
+void RecordLastCatch() {
+  using namespace Module1;
+  if (TotalThrows < 0) return;
+  const auto last = static_cast<std::size_t>(TotalThrows);
+  if (ThrowLog.size() <= last) ThrowLog.resize(last + 2);
+  LogEntry &entry = ThrowLog[last];
+  if (entry.Receiver == 0) {
+    entry.Receiver = BallHolder;
+    PulseCatch(BallHolder);
+  }
+  if (entry.Time == 0) entry.Time = platform::timeGetTime();
+}
+
+}  // namespace game

@@ -1,0 +1,42 @@
+// Start-up: everything a session needs before the participant sees anything,
+// then the browser window on the start page.
+#include <boost/asio/steady_timer.hpp>
+#include <chrono>
+#include <iostream>
+
+#include "game/frm_main.hpp"
+#include "platform/clock.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+#include "session/setup.hpp"
+#include "ttl/session_port.hpp"
+
+void frmMain::Form_Load() {
+  session::RunSetUp(session::SetUpMode::kSession);
+  // A port that can't be written is refused now, not at the first catch.
+  ttl::OpenPortForSession(options_.port_log);
+
+  if (options_.delay_window) WaitBeforeWindow();
+  window_ = std::make_unique<browser::Window>(io_, Events, platform::ProgramFolder() / "html",
+                                              options_.window, std::cout, std::cerr);
+  Module1::BrowserEvents = &Events;
+  Module1::Browser = window_.get();
+  Events.Sink = Module1::Browser;
+  Events.Sink->Navigate2(platform::ProgramFolder() / "html" / Module1::StartPage);
+}
+
+// A second passes, with the loop running, before the window opens.
+void frmMain::WaitBeforeWindow() {
+  const std::uint32_t t0 = platform::timeGetTime();
+  boost::asio::steady_timer wake(io_);
+  for (;;) {
+    const std::uint32_t elapsed = platform::timeGetTime() - t0;
+    if (elapsed > 1000) break;
+    wake.expires_after(std::chrono::milliseconds(1001 - elapsed));
+    wake.async_wait([](const boost::system::error_code &) {});
+    if (io_.stopped()) io_.restart();
+    io_.run_one();
+  }
+  wake.cancel();
+  if (io_.stopped()) io_.restart();
+}
