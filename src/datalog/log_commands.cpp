@@ -16,7 +16,8 @@ int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::
     err << "volleta: " << e.what() << std::endl;
     return platform::kExitInputRefused;
   }
-  for (const LogProblem& problem : written.problems) err << "volleta: " << Describe(problem) << '\n';
+  for (const LogProblem& problem : written.problems)
+    err << "volleta: " << Describe(problem) << '\n';
   err << "volleta: " << written.games << (written.games == 1 ? " game" : " games") << ", "
       << written.problems.size() << (written.problems.size() == 1 ? " problem" : " problems")
       << " in the logs" << std::endl;

@@ -37,9 +37,12 @@ enum class Kind { kLog, kTime, kOnset };
 
 const char* FileName(Kind kind) {
   switch (kind) {
-    case Kind::kLog: return "log.csv";
-    case Kind::kTime: return "time.csv";
-    case Kind::kOnset: return "onset.csv";
+    case Kind::kLog:
+      return "log.csv";
+    case Kind::kTime:
+      return "time.csv";
+    case Kind::kOnset:
+      return "onset.csv";
   }
   return "";
 }
@@ -68,7 +71,8 @@ std::string CheckRow(const CsvRecord& record, Kind kind, Row* row) {
   }
   if (f[4] != "3" && f[4] != "4") return "the number of players " + Quoted(f[4]) + " is not 3 or 4";
   const auto throws = WholeNumber(f[5]);
-  if (!throws || *throws < 0) return "the number of throws " + Quoted(f[5]) + " is not a whole number";
+  if (!throws || *throws < 0)
+    return "the number of throws " + Quoted(f[5]) + " is not a whole number";
   const auto fields = static_cast<std::int64_t>(f.size() - kIdentityFields);
   if (fields < *throws) {
     return std::to_string(fields) + " throw fields, fewer than its " + std::to_string(*throws) +
@@ -114,11 +118,11 @@ FileRows ReadRows(std::string_view text, Kind kind, bool pilot_folder,
       continue;
     }
     if (IsPilotSubject(row.identity[0]) != pilot_folder) {
-      problems->push_back(
-          {FileName(kind), row.line,
-           (pilot_folder ? "a real row (subject " : "a pilot row (subject ") +
-               Quoted(row.identity[0]) +
-               (pilot_folder ? ") among the pilot logs: left out" : ") among the real logs: left out")});
+      problems->push_back({FileName(kind), row.line,
+                           (pilot_folder ? "a real row (subject " : "a pilot row (subject ") +
+                               Quoted(row.identity[0]) +
+                               (pilot_folder ? ") among the pilot logs: left out"
+                                             : ") among the real logs: left out")});
       continue;
     }
     result.by_identity[row.identity].push_back(result.rows.size());
@@ -152,9 +156,9 @@ Deduped Dedupe(const FileRows& file, const std::vector<std::size_t>& indices) {
 void ReportRepeats(const FileRows& file, Kind kind, const Deduped& deduped,
                    std::vector<LogProblem>* problems) {
   for (const auto& [repeat, original] : deduped.repeats) {
-    problems->push_back({FileName(kind), file.rows[repeat].line,
-                         "a duplicate of line " + std::to_string(file.rows[original].line) +
-                             ": counted once"});
+    problems->push_back(
+        {FileName(kind), file.rows[repeat].line,
+         "a duplicate of line " + std::to_string(file.rows[original].line) + ": counted once"});
   }
 }
 
@@ -169,7 +173,8 @@ const std::vector<std::size_t>& RowsOf(const FileRows& file, const std::vector<s
 // rows for the key, those were separate games that happened to log the same
 // (the same receivers, say).
 void PairKey(const FileRows& a, Kind a_kind, const FileRows& b, Kind b_kind,
-             const std::vector<std::string>& key, std::vector<std::pair<std::size_t, std::size_t>>* pairs,
+             const std::vector<std::string>& key,
+             std::vector<std::pair<std::size_t, std::size_t>>* pairs,
              std::vector<std::size_t>* a_alone, std::vector<std::size_t>* b_alone,
              std::vector<LogProblem>* problems) {
   const auto& a_rows = RowsOf(a, key);
@@ -264,7 +269,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text) {
         if (!closed || !clean_end) {
           // A stray quote may have swallowed the lines after it: the record
           // costs only its own first line, and reading resumes on the next.
-          record.error = !closed             ? "a quoted field is never closed"
+          record.error = !closed               ? "a quoted field is never closed"
                          : line != record.line ? "a quoted field is not closed on its line"
                                                : "text after a quoted field's closing quote";
           i = NextLine(text, record_start);
@@ -326,8 +331,10 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   std::vector<LogProblem>& problems = set.problems;
   const FileRows log = ReadRows(log_text, Kind::kLog, set.pilot_folder, &problems);
   const FileRows time = ReadRows(time_text.value_or(""), Kind::kTime, set.pilot_folder, &problems);
-  const FileRows onset = ReadRows(onset_text.value_or(""), Kind::kOnset, set.pilot_folder, &problems);
-  if (!set.has_time_file) problems.push_back({"time.csv", 0, "missing: every game is reported without times"});
+  const FileRows onset =
+      ReadRows(onset_text.value_or(""), Kind::kOnset, set.pilot_folder, &problems);
+  if (!set.has_time_file)
+    problems.push_back({"time.csv", 0, "missing: every game is reported without times"});
 
   // log.csv with time.csv, key by key in log.csv's order, then the keys only
   // time.csv has.
@@ -337,12 +344,14 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   for (const Row& row : log.rows) {
     if (done[row.identity]) continue;
     done[row.identity] = true;
-    PairKey(log, Kind::kLog, time, Kind::kTime, row.identity, &pairs, &log_alone, &time_alone, &problems);
+    PairKey(log, Kind::kLog, time, Kind::kTime, row.identity, &pairs, &log_alone, &time_alone,
+            &problems);
   }
   for (const Row& row : time.rows) {
     if (done[row.identity]) continue;
     done[row.identity] = true;
-    PairKey(log, Kind::kLog, time, Kind::kTime, row.identity, &pairs, &log_alone, &time_alone, &problems);
+    PairKey(log, Kind::kLog, time, Kind::kTime, row.identity, &pairs, &log_alone, &time_alone,
+            &problems);
   }
 
   std::vector<std::optional<std::size_t>> partner(log.rows.size());
@@ -364,7 +373,8 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
       problems.push_back({"log.csv", log.rows[l].line,
                           "says " + log.rows[l].identity[5] + " throws, its time.csv row (line " +
                               std::to_string(time.rows[*match].line) + ") says " +
-                              time.rows[*match].identity[5] + ": the game is reported without times"});
+                              time.rows[*match].identity[5] +
+                              ": the game is reported without times"});
     } else if (set.has_time_file) {
       problems.push_back({"log.csv", log.rows[l].line,
                           "no matching row in time.csv: the game is reported without times"});

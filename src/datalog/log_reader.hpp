@@ -39,17 +39,17 @@ struct LogProblem {
 };
 
 struct ThrowRecord {
-  int number = 0;                      // 1, 2, ...
-  int thrower = 0;                     // derived: Player 1, then each previous receiver
-  int receiver = 0;                    // 0: thrown to nobody (nothing scheduled)
-  std::optional<std::int64_t> time;    // ms since the game start
-  std::optional<std::int64_t> onset;   // ms since the game start, when reported
+  int number = 0;                     // 1, 2, ...
+  int thrower = 0;                    // derived: Player 1, then each previous receiver
+  int receiver = 0;                   // 0: thrown to nobody (nothing scheduled)
+  std::optional<std::int64_t> time;   // ms since the game start
+  std::optional<std::int64_t> onset;  // ms since the game start, when reported
 };
 
 struct Game {
   std::vector<std::string> identity;  // the twelve leading fields, unquoted
   int players = 0;
-  int log_line = 0;    // the row's line in each file; 0: no row there
+  int log_line = 0;  // the row's line in each file; 0: no row there
   int time_line = 0;
   int onset_line = 0;
   std::vector<ThrowRecord> throws;

@@ -33,8 +33,8 @@ const char* kDash = "<span class=\"none\">–</span>";
 // "1234 ms (IQR 900–1500, n 20)"
 std::string TimeSpread(const Spread& s) {
   if (s.count == 0) return kDash;
-  return Ms(s.median) + " ms <span class=\"small\">(IQR " + Ms(s.q1) + "–" + Ms(s.q3) +
-         ", range " + Ms(s.min) + "–" + Ms(s.max) + ", n " + std::to_string(s.count) + ")</span>";
+  return Ms(s.median) + " ms <span class=\"small\">(IQR " + Ms(s.q1) + "–" + Ms(s.q3) + ", range " +
+         Ms(s.min) + "–" + Ms(s.max) + ", n " + std::to_string(s.count) + ")</span>";
 }
 
 std::string MedianMs(const std::vector<double>& values) {
@@ -88,7 +88,8 @@ std::string GameRow(const Game& game, const std::vector<const LogProblem*>& note
   for (int p : kComputerPlayers) {
     row += Cell(p > game.players || f.throws == 0 ? kDash : Percent(f.Share(p)), "num");
   }
-  row += Cell(game.HasTimes() ? MedianMs(f.hold_times) : "<span class=\"none\">no times</span>", "num");
+  row += Cell(game.HasTimes() ? MedianMs(f.hold_times) : "<span class=\"none\">no times</span>",
+              "num");
   row += Cell(game.HasOnsets() ? MedianMs(f.display_lags) : kDash, "num");
   double span = 0;
   const std::vector<BallHold> holds = BallHolds(game, &span);
@@ -185,52 +186,67 @@ std::string StudyReportHtml(const LogSet& logs) {
   std::set<std::string> subjects;
   for (const Game& game : logs.games) subjects.insert(game.Subject());
 
-  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                     title + ": " + HtmlEscape(logs.folder.string()) + "</title>\n<style>" + kStyle +
-                     "</style>\n</head>\n<body>\n";
+  std::string html =
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
+      ": " + HtmlEscape(logs.folder.string()) + "</title>\n<style>" + kStyle +
+      "</style>\n</head>\n<body>\n";
   html += "<h1>" + title + "</h1>\n<p class=\"meta\">The logs in <code>" +
           HtmlEscape(logs.folder.string()) + "</code>, read " + Now() + ": log.csv, " +
           (logs.has_time_file ? "time.csv" : "<strong>no time.csv</strong>") + ", " +
           (logs.has_onset_file ? "onset.csv" : "no onset.csv (no display lag)") + ".</p>\n";
-  html += "<p>" + std::to_string(logs.games.size()) + " games of " + std::to_string(subjects.size()) +
-          " participants in " + std::to_string(conditions.size()) + " conditions. <a href=\"#problems\">" +
+  html += "<p>" + std::to_string(logs.games.size()) + " games of " +
+          std::to_string(subjects.size()) + " participants in " +
+          std::to_string(conditions.size()) + " conditions. <a href=\"#problems\">" +
           std::to_string(logs.problems.size()) + " problems</a> found in the logs.</p>\n";
 
-  html += "<h2 id=\"conditions\">Conditions</h2>\n<table class=\"conditions\">\n<tr><th>Settings file</th>"
-          "<th>Games</th><th>Participants</th><th>Throws to the participant<br><span class=\"small\">"
-          "share of all throws: mean (range)</span></th><th>Player 1</th><th>Player 3</th><th>Player 4</th>"
-          "<th>Participant's hold time<br><span class=\"small\">catch to throw: median</span></th>"
-          "<th>Display lag<br><span class=\"small\">onset − throw: median</span></th></tr>\n";
+  html +=
+      "<h2 id=\"conditions\">Conditions</h2>\n<table class=\"conditions\">\n<tr><th>Settings "
+      "file</th>"
+      "<th>Games</th><th>Participants</th><th>Throws to the participant<br><span class=\"small\">"
+      "share of all throws: mean (range)</span></th><th>Player 1</th><th>Player 3</th><th>Player "
+      "4</th>"
+      "<th>Participant's hold time<br><span class=\"small\">catch to throw: median</span></th>"
+      "<th>Display lag<br><span class=\"small\">onset − throw: median</span></th></tr>\n";
   for (const ConditionFigures& c : conditions) {
-    html += "<tr>" + Cell(HtmlEscape(c.settings_file)) + Cell(std::to_string(c.games.size()), "num") +
+    html += "<tr>" + Cell(HtmlEscape(c.settings_file)) +
+            Cell(std::to_string(c.games.size()), "num") +
             Cell(std::to_string(c.participants), "num");
     const Spread& share = c.participant_share;
     html += Cell(share.count == 0 ? kDash
-                                  : Percent(share.mean) + " <span class=\"small\">(" + Percent(share.min) +
-                                        "–" + Percent(share.max) + ")</span>",
+                                  : Percent(share.mean) + " <span class=\"small\">(" +
+                                        Percent(share.min) + "–" + Percent(share.max) + ")</span>",
                  "num");
     for (int p : kComputerPlayers) {
       const Spread& s = c.player_share[static_cast<std::size_t>(p)];
       html += Cell(s.count == 0 ? kDash : Percent(s.mean), "num");
     }
-    html += Cell(TimeSpread(c.hold_time), "num") + Cell(TimeSpread(c.display_lag), "num") + "</tr>\n";
+    html +=
+        Cell(TimeSpread(c.hold_time), "num") + Cell(TimeSpread(c.display_lag), "num") + "</tr>\n";
   }
-  html += "</table>\n<p class=\"small\">Player columns: the mean share of all throws each computer player "
-          "caught. Hold time: from the throw that brought the ball to the participant to the participant's "
-          "own throw. Display lag: from the logged throw to the moment its page was shown.</p>\n";
+  html +=
+      "</table>\n<p class=\"small\">Player columns: the mean share of all throws each computer "
+      "player "
+      "caught. Hold time: from the throw that brought the ball to the participant to the "
+      "participant's "
+      "own throw. Display lag: from the logged throw to the moment its page was shown.</p>\n";
 
   std::map<std::pair<std::string, int>, std::vector<const LogProblem*>> notes;
   for (const LogProblem& p : logs.problems) notes[{p.file, p.line}].push_back(&p);
-  html += "<h2 id=\"games\">Games</h2>\n<p class=\"small\">Who had the ball: one lane per player, "
-          "<span class=\"key\" style=\"background:#d08770\"></span> the participant (P2), "
-          "<span class=\"key\" style=\"background:#5e81ac\"></span> the computer players; from the game "
-          "start to just after the last logged throw. A game without times is drawn throw by throw. "
-          "Rows with a note are highlighted.</p>\n";
+  html +=
+      "<h2 id=\"games\">Games</h2>\n<p class=\"small\">Who had the ball: one lane per player, "
+      "<span class=\"key\" style=\"background:#d08770\"></span> the participant (P2), "
+      "<span class=\"key\" style=\"background:#5e81ac\"></span> the computer players; from the "
+      "game "
+      "start to just after the last logged throw. A game without times is drawn throw by throw. "
+      "Rows with a note are highlighted.</p>\n";
   for (const ConditionFigures& c : conditions) {
-    html += "<h3>" + HtmlEscape(c.settings_file) + "</h3>\n<table class=\"games\">\n<tr><th>Subject</th>"
-            "<th>Date</th><th>Time</th><th>Throws</th><th>To the participant</th><th>P1</th><th>P3</th>"
-            "<th>P4</th><th>Hold time</th><th>Display lag</th><th>Who had the ball</th><th>Log lines</th>"
-            "</tr>\n";
+    html +=
+        "<h3>" + HtmlEscape(c.settings_file) +
+        "</h3>\n<table class=\"games\">\n<tr><th>Subject</th>"
+        "<th>Date</th><th>Time</th><th>Throws</th><th>To the participant</th><th>P1</th><th>P3</th>"
+        "<th>P4</th><th>Hold time</th><th>Display lag</th><th>Who had the ball</th><th>Log "
+        "lines</th>"
+        "</tr>\n";
     for (const Game* game : c.games) {
       std::vector<const LogProblem*> game_notes = notes[{"log.csv", game->log_line}];
       if (game->HasTimes()) {
@@ -253,7 +269,8 @@ std::string StudyReportHtml(const LogSet& logs) {
   return html + "</body>\n</html>\n";
 }
 
-WrittenFile WriteStudyReport(const std::filesystem::path& log_folder, std::optional<bool> pilot_folder) {
+WrittenFile WriteStudyReport(const std::filesystem::path& log_folder,
+                             std::optional<bool> pilot_folder) {
   const LogSet logs = ReadLogs(log_folder, pilot_folder);
   WrittenFile written;
   written.file = WriteBesideLogs(logs, "report.html", StudyReportHtml(logs));

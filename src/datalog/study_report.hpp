@@ -23,9 +23,9 @@ Spread SpreadOf(std::vector<double> values);
 
 struct GameFigures {
   int throws = 0;
-  std::array<int, 5> received{};    // throws each player caught, by player number
-  std::vector<double> hold_times;   // ms from the participant's catch to their throw
-  std::vector<double> display_lags; // ms from a throw to its display onset
+  std::array<int, 5> received{};     // throws each player caught, by player number
+  std::vector<double> hold_times;    // ms from the participant's catch to their throw
+  std::vector<double> display_lags;  // ms from a throw to its display onset
 
   // The share of all throws that `player` caught, 0 to 1 (0 without throws).
   double Share(int player) const;
@@ -35,11 +35,11 @@ GameFigures FiguresOf(const Game& game);
 struct ConditionFigures {
   std::string settings_file;
   std::vector<const Game*> games;
-  std::size_t participants = 0;     // different subject IDs
-  Spread participant_share;         // over the games with throws
+  std::size_t participants = 0;        // different subject IDs
+  Spread participant_share;            // over the games with throws
   std::array<Spread, 5> player_share;  // each computer player's, over the games they play in
-  Spread hold_time;                 // all the participant's throws of the condition
-  Spread display_lag;               // all throws with a reported onset
+  Spread hold_time;                    // all the participant's throws of the condition
+  Spread display_lag;                  // all throws with a reported onset
 };
 // One entry per settings file, in name order.
 std::vector<ConditionFigures> ConditionsOf(const LogSet& logs);

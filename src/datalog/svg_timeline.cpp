@@ -20,20 +20,36 @@ std::string Number(double value) {
 std::size_t Utf8Length(std::string_view text, std::size_t i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   const unsigned char lead = byte(i);
-  std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
-                       : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  std::size_t length = lead < 0x80                    ? 1
+                       : lead >= 0xC2 && lead <= 0xDF ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
   if (length == 0 || i + length > text.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
   }
   // Overlong three- and four-byte forms, surrogates and code points past U+10FFFF.
-  if (length == 3 && ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) > 0x9F))) {
+  if (length == 3 &&
+      ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) > 0x9F))) {
     return 0;
   }
-  if (length == 4 && ((lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) > 0x8F))) {
+  if (length == 4 &&
+      ((lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) > 0x8F))) {
     return 0;
   }
   return length;
+}
+
+const char* Entity(char c) {
+  switch (c) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return "&quot;";
+    case '\'': return "&#39;";
+    default: return nullptr;
+  }
 }
 
 }  // namespace
@@ -94,18 +110,14 @@ std::string TimelineSvg(int players, const std::vector<BallHold>& holds, double 
 std::string HtmlEscape(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const char c = text[i];
-    switch (c) {
-      case '&': out += "&amp;"; ++i; continue;
-      case '<': out += "&lt;"; ++i; continue;
-      case '>': out += "&gt;"; ++i; continue;
-      case '"': out += "&quot;"; ++i; continue;
-      case '\'': out += "&#39;"; ++i; continue;
-      default: break;
+    if (const char* entity = Entity(text[i])) {
+      out += entity;
+      ++i;
+      continue;
     }
     const std::size_t length = Utf8Length(text, i);
     if (length == 0) {
-      out += "&#" + std::to_string(static_cast<unsigned char>(c)) + ";";
+      out += "&#" + std::to_string(static_cast<unsigned char>(text[i])) + ";";
       ++i;
     } else {
       out.append(text.substr(i, length));

@@ -35,7 +35,8 @@ std::string ThrowsCsv(const LogSet& logs) {
   return csv;
 }
 
-WrittenFile WriteThrowsExport(const std::filesystem::path& log_folder, std::optional<bool> pilot_folder) {
+WrittenFile WriteThrowsExport(const std::filesystem::path& log_folder,
+                              std::optional<bool> pilot_folder) {
   const LogSet logs = ReadLogs(log_folder, pilot_folder);
   WrittenFile written;
   written.file = WriteBesideLogs(logs, "throws.csv", ThrowsCsv(logs));

@@ -31,8 +31,8 @@ std::size_t Count(const std::string& text, const std::string& part) {
 }
 
 TEST(CsvTest, RecordsKeepQuotedTextAndAFaultCostsOnlyItsLine) {
-  const auto records = ParseCsv(
-      "a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"x\ny\",z\n\"open,1\nq,2\n\"e\"f,3\r\n\"end");
+  const auto records =
+      ParseCsv("a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"x\ny\",z\n\"open,1\nq,2\n\"e\"f,3\r\n\"end");
   ASSERT_EQ(records.size(), 6u);
   EXPECT_EQ(records[0].line, 1);
   EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b,\"c\"\r\nd", ""}));
@@ -70,30 +70,33 @@ TEST(LogReaderTest, FixtureJoinsIntoGamesAndListsEveryProblem) {
 
   std::vector<std::string> problems;
   for (const LogProblem& p : logs.problems) problems.push_back(Describe(p));
-  EXPECT_EQ(problems, (std::vector<std::string>{
-      "log.csv line 4: a duplicate of line 1: counted once",
-      "log.csv line 5: 3 throw fields, fewer than its 6 throws: row skipped",
-      "log.csv line 6: 4 throw fields, more than its 3 throws (a name with an unquoted comma, "
-      "written by an older version?): row skipped",
-      "log.csv line 7: a pilot row (subject \"PILOT-001\") among the real logs: left out",
-      "log.csv line 8: throw 2's receiver \"4\" is not a player number (0 to 3): row skipped",
-      "log.csv line 9: says 4 throws, its time.csv row (line 4) says 3: the game is reported "
-      "without times",
-      "log.csv line 10: no matching row in time.csv: the game is reported without times",
-      "time.csv line 2: a quoted field is not closed on its line: row skipped",
-      "time.csv line 5: no matching row in log.csv: left out",
-      "time.csv line 6: a pilot row (subject \"PILOT-001\") among the real logs: left out",
-      "time.csv line 7: text after a quoted field's closing quote: row skipped",
-      "onset.csv line 2: no matching game in log.csv: left out"}));
+  EXPECT_EQ(
+      problems,
+      (std::vector<std::string>{
+          "log.csv line 4: a duplicate of line 1: counted once",
+          "log.csv line 5: 3 throw fields, fewer than its 6 throws: row skipped",
+          "log.csv line 6: 4 throw fields, more than its 3 throws (a name with an unquoted comma, "
+          "written by an older version?): row skipped",
+          "log.csv line 7: a pilot row (subject \"PILOT-001\") among the real logs: left out",
+          "log.csv line 8: throw 2's receiver \"4\" is not a player number (0 to 3): row skipped",
+          "log.csv line 9: says 4 throws, its time.csv row (line 4) says 3: the game is reported "
+          "without times",
+          "log.csv line 10: no matching row in time.csv: the game is reported without times",
+          "time.csv line 2: a quoted field is not closed on its line: row skipped",
+          "time.csv line 5: no matching row in log.csv: left out",
+          "time.csv line 6: a pilot row (subject \"PILOT-001\") among the real logs: left out",
+          "time.csv line 7: text after a quoted field's closing quote: row skipped",
+          "onset.csv line 2: no matching game in log.csv: left out"}));
 }
 
 TEST(LogReaderTest, PilotFolderTakesPilotRowsRepeatedGamesAndFlagsRealOnes) {
   testing_support::TempProgramFolder folder;
   const std::string id = ",x.txt,01/02/25,10:00,3,2,s.txt,start.htm,A,You,C,";
   // Two games in one minute that threw alike but at other times: not a duplicate.
-  folder.Write("log/pilot/log.csv", "PILOT-001" + id + ",2,1\r\nPILOT-001" + id + ",2,1\r\nS1" + id +
-                                        ",3,1\r\n");
-  folder.Write("log/pilot/time.csv", "PILOT-001" + id + ",8000,9000\r\nPILOT-001" + id + ",8000,9100\r\n");
+  folder.Write("log/pilot/log.csv",
+               "PILOT-001" + id + ",2,1\r\nPILOT-001" + id + ",2,1\r\nS1" + id + ",3,1\r\n");
+  folder.Write("log/pilot/time.csv",
+               "PILOT-001" + id + ",8000,9000\r\nPILOT-001" + id + ",8000,9100\r\n");
   const LogSet logs = ReadLogs(folder.Path() / "log" / "pilot");
   EXPECT_TRUE(logs.pilot_folder);
   ASSERT_EQ(logs.games.size(), 2u);
@@ -155,17 +158,21 @@ TEST(ReportTest, TimelinesDrawWhoHadTheBallAndEscapeNames) {
   EXPECT_DOUBLE_EQ(timed.back().from, 14500);
   EXPECT_DOUBLE_EQ(timed.back().to, span);
 
-  const std::string svg = TimelineSvg(3, {{2, 0, 50}, {1, 50, 100}, {3, 90, 200}, {4, 0, 10}, {1, 60, 60}},
-                                      100, "<Lee & \"Jo\">", 118);
+  const std::string svg =
+      TimelineSvg(3, {{2, 0, 50}, {1, 50, 100}, {3, 90, 200}, {4, 0, 10}, {1, 60, 60}}, 100,
+                  "<Lee & \"Jo\">", 118);
   EXPECT_EQ(Count(svg, "class=\"lane\""), 3u);
   EXPECT_NE(svg.find("<title>&lt;Lee &amp; &quot;Jo&quot;&gt;</title>"), std::string::npos);
   EXPECT_NE(svg.find("class=\"hold you\" x=\"18.0\" y=\"10\" width=\"50.0\""), std::string::npos);
-  EXPECT_NE(svg.find("class=\"hold\" x=\"108.0\" y=\"20\" width=\"10.0\""), std::string::npos);  // clipped
-  EXPECT_NE(svg.find("class=\"hold\" x=\"78.0\" y=\"0\" width=\"1.0\""), std::string::npos);  // a moment
+  EXPECT_NE(svg.find("class=\"hold\" x=\"108.0\" y=\"20\" width=\"10.0\""),
+            std::string::npos);  // clipped
+  EXPECT_NE(svg.find("class=\"hold\" x=\"78.0\" y=\"0\" width=\"1.0\""),
+            std::string::npos);               // a moment
   EXPECT_EQ(Count(svg, "class=\"hold"), 4u);  // not Player 4's in a 3-player game
 
   EXPECT_EQ(HtmlEscape("<a href='x'>&</a>"), "&lt;a href=&#39;x&#39;&gt;&amp;&lt;/a&gt;");
-  EXPECT_EQ(HtmlEscape("Jos\xC3\xA9 Jos\xE9 \xED\xA0\x80"), "Jos\xC3\xA9 Jos&#233; &#237;&#160;&#128;");
+  EXPECT_EQ(HtmlEscape("Jos\xC3\xA9 Jos\xE9 \xED\xA0\x80"),
+            "Jos\xC3\xA9 Jos&#233; &#237;&#160;&#128;");
 }
 
 TEST(ExportTest, OneRowPerThrowQuotedAndBlankWhereTheLogsHaveNothing) {
@@ -179,7 +186,8 @@ TEST(ExportTest, OneRowPerThrowQuotedAndBlankWhereTheLogsHaveNothing) {
   EXPECT_EQ(records[1].fields[1], kZoe);
   const auto lines = platform::SplitLines(csv);
   EXPECT_EQ(lines[0], kThrowsColumns);
-  const std::string a = "1,\"Zo\xC3\xAB \"\"Z\"\", \xC3\x85s\",4pl - include subject.txt,03/14/25,09:26,4,";
+  const std::string a =
+      "1,\"Zo\xC3\xAB \"\"Z\"\", \xC3\x85s\",4pl - include subject.txt,03/14/25,09:26,4,";
   EXPECT_EQ(lines[1], a + "1,1,2,8000,,8016,0,1");
   EXPECT_EQ(lines[2], a + "2,2,3,9500,1500,,1,0");
   EXPECT_EQ(lines[16], "3,S3,3pl - ostracize subject.txt,03/15/25,11:00,3,4,3,0,,,,0,0");
@@ -197,7 +205,8 @@ TEST(CommandTest, ReportAndExportWriteBesideTheLogsAndLeaveThemAsTheyWere) {
   const auto report = testing_support::RunVolleta({"--folder", dir, "--report"});
   EXPECT_EQ(report.status, 0) << report.err;
   EXPECT_EQ(report.out, (folder.Path() / "log" / "report.html").string() + "\n");
-  EXPECT_NE(report.err.find("volleta: time.csv line 7: text after"), std::string::npos) << report.err;
+  EXPECT_NE(report.err.find("volleta: time.csv line 7: text after"), std::string::npos)
+      << report.err;
   EXPECT_NE(report.err.find("volleta: 4 games, 12 problems in the logs"), std::string::npos);
   const std::string page = folder.Read("log/report.html");
   EXPECT_NE(page.find("<h1>Study report</h1>"), std::string::npos);
@@ -214,12 +223,14 @@ TEST(CommandTest, ReportAndExportWriteBesideTheLogsAndLeaveThemAsTheyWere) {
 
   const auto missing = testing_support::RunVolleta({"--report", dir + "/nowhere"});
   EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("The log folder " + dir + "/nowhere can't be read"), std::string::npos);
+  EXPECT_NE(missing.err.find("The log folder " + dir + "/nowhere can't be read"),
+            std::string::npos);
   folder.Write("empty/time.csv", "");
   const auto no_log = testing_support::RunVolleta({"--export", dir + "/empty"});
   EXPECT_EQ(no_log.status, 2);
-  EXPECT_NE(no_log.err.find("The log " + dir + "/empty/log.csv can't be read: there is no such file"),
-            std::string::npos);
+  EXPECT_NE(
+      no_log.err.find("The log " + dir + "/empty/log.csv can't be read: there is no such file"),
+      std::string::npos);
   fs::create_directories(folder.Path() / "odd" / "log.csv");
   const auto directory = testing_support::RunVolleta({"--report", dir + "/odd"});
   EXPECT_EQ(directory.status, 2);
