@@ -8,6 +8,7 @@
 #include <boost/asio/io_context.hpp>
 
 #include "browser/launcher.hpp"
+#include "datalog/log_commands.hpp"
 #include "game/frm_main.hpp"
 #include "game/terminal.hpp"
 #include "platform/event_loop.hpp"
@@ -66,6 +67,19 @@ int main(int argc, char** argv) {
   app.add_option("--port-log", options.port_log,
                  "Dry run of the TTL output: append every port write to FILE instead of "
                  "touching the hardware");
+  std::string report_folder, export_folder;
+  CLI::Option* report =
+      app.add_option("--report", report_folder,
+                     "Write report.html for the logs in LOGDIR (default: the program folder's log) "
+                     "and exit")
+          ->expected(0, 1)
+          ->type_name("[LOGDIR]");
+  CLI::Option* exporter =
+      app.add_option("--export", export_folder,
+                     "Write throws.csv, one row per logged throw, for the logs in LOGDIR (default: "
+                     "the program folder's log) and exit")
+          ->expected(0, 1)
+          ->type_name("[LOGDIR]");
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -89,6 +103,21 @@ int main(int argc, char** argv) {
   options.delay_window = !Module1::Command.empty();
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
                                             : std::filesystem::absolute(folder));
+  const auto log_folder = [](const std::string& given) {
+    return given.empty() ? platform::ProgramFolder() / "log" : std::filesystem::path(given);
+  };
+  if (report->count() > 0 || exporter->count() > 0) {
+    int status = platform::kExitOk;
+    if (report->count() > 0) {
+      status = datalog::RunLogCommand(datalog::LogCommand::kReport, log_folder(report_folder),
+                                      std::cout, std::cerr);
+    }
+    if (exporter->count() > 0 && status == platform::kExitOk) {
+      status = datalog::RunLogCommand(datalog::LogCommand::kExport, log_folder(export_folder),
+                                      std::cout, std::cerr);
+    }
+    return status;
+  }
   try {
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
