@@ -111,6 +111,10 @@ void Window::RaiseQuit() {
 }
 
 void Window::OnStreams(std::size_t open) {
+  if (open > 0 && !shown_) {
+    shown_ = true;
+    err_ << "[volleta] the window shows the experiment" << std::endl;
+  }
   if (!address_only_ || quitting_) return;
   if (open > 0) {
     gone_timer_.cancel();

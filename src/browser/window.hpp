@@ -64,6 +64,7 @@ class Window final : public Browser {
   bool opened_ = false;
   bool address_only_ = false;  // the pages' connections stand for the window
   bool quitting_ = false;
+  bool shown_ = false;  // a page has connected
 };
 
 }  // namespace browser

@@ -1,6 +1,6 @@
 // The shipped pages, and the game pages the program composes from them (3 and 4 players, with and
 // without pictures), in headless Chromium at two screen sizes: nothing failed, broken or fetched from
-// elsewhere, and the game fits. Screenshots go to $VOLLETA_SCREENSHOT_DIR, else the build folder.
+// elsewhere, and the game fits. (scripts/page-screenshots.sh makes the documentation's pictures.)
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import http from 'node:http';
@@ -10,8 +10,6 @@ import path from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { launchChromium } from './lib/chromium.mjs';
 
-const SHOTS = process.env.VOLLETA_SCREENSHOT_DIR ||
-  path.join(process.env.VOLLETA_BUILD_DIR || os.tmpdir(), 'screenshots');
 const COMPOSE = process.env.VOLLETA_COMPOSE_EXPERIMENT_PAGE;
 const SIZES = [{ width: 1920, height: 1080 }, { width: 1366, height: 768 }];
 const TYPES = { '.htm': 'text/html', '.css': 'text/css', '.gif': 'image/gif', '.png': 'image/png' };
@@ -28,7 +26,6 @@ before(async () => {
     assert.notEqual(bare, text);
     await fs.writeFile(path.join(folder, 'settings', `${n}pl - no pictures.txt`), bare, 'latin1');
   }
-  await fs.mkdir(SHOTS, { recursive: true });
   server = http.createServer(async (req, res) => {  // the html folder under /html/, as the program serves it
     const file = path.join(folder, decodeURIComponent(new URL(req.url, origin).pathname));
     const body = file.startsWith(`${folder}/html/`) && await fs.readFile(file).catch(() => null);
@@ -59,18 +56,11 @@ async function open(file, size, what = `${file} at ${size.width}x${size.height}`
   return page;
 }
 
-async function shoot(page, name, waitMs) {
-  await page.waitForTimeout(waitMs);
-  await page.screenshot({ path: path.join(SHOTS, `${name}.png`) });
-}
-
 test('every page of the html folder loads cleanly at both sizes', async () => {
   for (const file of ['start.htm', 'connecting.htm', 'connected.htm', 'thankyou.htm', '2to1.htm', '2to3.htm',
     '2to4.htm']) {
     for (const size of SIZES) {
       const page = await open(file, size);
-      const shotAfterMs = { 'start.htm': 100, 'connecting.htm': 3800, 'thankyou.htm': 100 }[file];
-      if (size.width === 1366 && shotAfterMs) await shoot(page, file.replace('.htm', ''), shotAfterMs);
       if (file === 'start.htm') {
         await Promise.all([page.waitForURL(/connecting/), page.click('text=Continue')]);
       }
@@ -119,11 +109,6 @@ for (const players of [4, 3]) {
             links: to === 2 ? ['2to1.htm', '2to3.htm', '2to4.htm'].slice(0, players - 1) : [],
             hint: to === 2,
           }, what);
-          if (pictures && size.width === 1366) {
-            const inFlight = players === 4 && from === 1;
-            if (inFlight) await shoot(page, 'game-4player-ball-in-flight', 650);
-            await shoot(page, `game-${players}player-${kind}-${from}to${to}`, inFlight ? 950 : 1600);
-          }
           await page.context().close();
         }
       }
