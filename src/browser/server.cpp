@@ -16,6 +16,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "browser/page_script.hpp"
 #include "platform/program.hpp"
 #include "platform/text_file.hpp"
 
@@ -116,50 +117,6 @@ bool IsWithin(const fs::path& path, const fs::path& root) {
     if (p == path.end() || *p != *r) return false;
   }
   return true;
-}
-
-// The script appended to every HTML response: holds the page's event stream
-// and follows the navigations pushed over it. `seq` is the number of the last
-// navigation this page already accounts for.
-std::string InjectedScript(const std::string& prefix, std::uint64_t seq) {
-  std::string script = R"(
-<script>
-(function () {
-  var seq = @SEQ@, src = "/@PREFIX@/events", es = null, retry = null, gone = false;
-  function shut() {
-    if (retry) { clearTimeout(retry); retry = null; }
-    if (es) { es.close(); es = null; }
-  }
-  function open() {
-    if (gone || es) return;
-    es = new EventSource(src + "?seq=" + seq);
-    es.addEventListener("navigate", function (e) {
-      var n = Number(e.lastEventId);
-      if (n > seq) { seq = n; location.replace(e.data); }
-    });
-    es.addEventListener("quit", function () { gone = true; shut(); });
-    es.onerror = function () {
-      // A stream closed for good (as some browsers do when a navigation is
-      // answered with 204) is opened anew.
-      if (es && es.readyState === 2) {
-        es = null;
-        if (!gone) retry = setTimeout(open, 200);
-      }
-    };
-  }
-  // Pages kept in the back-forward cache must not hold a connection.
-  addEventListener("pagehide", shut);
-  addEventListener("pageshow", function (e) { if (e.persisted) open(); });
-  open();
-})();
-</script>
-)";
-  const auto replace = [&script](const std::string& key, const std::string& value) {
-    script.replace(script.find(key), key.size(), value);
-  };
-  replace("@SEQ@", std::to_string(seq));
-  replace("@PREFIX@", prefix);
-  return script;
 }
 
 const char kNotFoundPage[] =
@@ -541,7 +498,7 @@ void HttpSession::Serve(const http::request<http::string_body>& req, const fs::p
       // The window can still be led on from here.
       Response res{http::status::not_found, version};
       res.set(http::field::content_type, "text/html; charset=utf-8");
-      res.body() = kNotFoundPage + InjectedScript(server.prefix, number);
+      res.body() = kNotFoundPage + PageScript(server.prefix, number);
       Reply(std::move(res), head, keep_alive);
     } else {
       Reply(Plain(http::status::not_found, version, keep_alive, "Not found\n"), head, keep_alive);
@@ -552,7 +509,7 @@ void HttpSession::Serve(const http::request<http::string_body>& req, const fs::p
   Response res{http::status::ok, version};
   res.set(http::field::content_type, type);
   res.body() = std::move(*bytes);
-  if (type == "text/html") res.body() += InjectedScript(server.prefix, number);
+  if (type == "text/html") res.body() += PageScript(server.prefix, number);
   // Stylesheets and still pictures can't change during a run and every run has
   // its own prefix, so the window may keep them. Animations are fetched anew,
   // so that each throw plays from its first frame.
