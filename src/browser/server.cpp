@@ -168,7 +168,6 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
   void RemoveStream(EventStream* stream);
   void Broadcast(const std::string& message);
   void StreamsChanged() {
-    max_streams = std::max(max_streams, streams.size());
     if (on_streams_changed) on_streams_changed(streams.size());
   }
 
@@ -196,7 +195,6 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 
   std::list<std::weak_ptr<HttpSession>> sessions;
   std::list<std::shared_ptr<EventStream>> streams;
-  std::size_t max_streams = 0;
   bool ever_connected = false;
   std::function<void(std::size_t)> on_streams_changed;
 };
@@ -688,7 +686,6 @@ std::optional<std::string> Server::UrlFor(const std::filesystem::path& page) con
 }
 
 std::size_t Server::OpenStreams() const { return impl_->streams.size(); }
-std::size_t Server::MaxOpenStreams() const { return impl_->max_streams; }
 bool Server::EverConnected() const { return impl_->ever_connected; }
 
 void Server::OnStreamsChanged(std::function<void(std::size_t)> callback) {
