@@ -56,9 +56,8 @@ class Server final : public Browser {
   // Stops delivering events to `events` (after the window was told to quit).
   void DetachEvents();
 
-  struct Impl;
-
  private:
+  struct Impl;
   std::shared_ptr<Impl> impl_;
 };
 
