@@ -47,9 +47,8 @@ class Server final : public Browser {
   // outside it.
   std::optional<std::string> UrlFor(const std::filesystem::path& page) const;
 
-  // Open page event streams now, and the most ever open at once.
+  // Open page event streams.
   std::size_t OpenStreams() const;
-  std::size_t MaxOpenStreams() const;
   // Whether a page has ever connected its event stream.
   bool EverConnected() const;
   // Called with the number of open page streams whenever it changes.
@@ -57,9 +56,8 @@ class Server final : public Browser {
   // Stops delivering events to `events` (after the window was told to quit).
   void DetachEvents();
 
-  struct Impl;
-
  private:
+  struct Impl;
   std::shared_ptr<Impl> impl_;
 };
 
