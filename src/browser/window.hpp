@@ -29,6 +29,10 @@ class Window final : public Browser {
   // when no browser was launched.
   static constexpr std::chrono::milliseconds kGoneGrace{5000};
 
+  // Starts the server for `html_folder` with `events` as its sink; the first
+  // Navigate2 opens the browser on that page. Messages for the experimenter go
+  // to `err`, the start page's address (when no browser is launched) to `out`.
+  // SIGINT and SIGTERM close the window and raise events.Sink_OnQuit().
   Window(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
          const WindowOptions& options, std::ostream& out, std::ostream& err);
   ~Window() override;
