@@ -11,6 +11,7 @@
 struct StartOptions {
   browser::WindowOptions window;
   std::string port_log;  // --port-log FILE: record the port's writes instead of touching hardware
+  std::string ttl_device;  // --ttl-device DEVICE: the TTL output device instead of ttl.txt's
 };
 
 class frmMain {

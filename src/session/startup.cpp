@@ -10,7 +10,7 @@
 void frmMain::Form_Load() {
   session::RunSetUp(session::SetUpMode::kSession);
   // A port that can't be written is refused now, not at the first catch.
-  ttl::OpenPortForSession(Options.port_log);
+  ttl::OpenPortForSession(*Io, Options.port_log, Options.ttl_device);
 
   static Class1 events;
   Module1::BrowserEvents = &events;

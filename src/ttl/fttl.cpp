@@ -19,11 +19,7 @@ void Write(std::int16_t address, std::int16_t value) {
   if (g_port == nullptr || g_write_failed) return;
   std::string error;
   if (!g_port->Outp(static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(value), &error)) {
-    // A port that vanished mid-session must not end it: say so once, go on
-    // without pulses.
-    g_write_failed = true;
-    std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
-              << "); no further TTL pulses are sent in this session." << std::endl;
+    ttl::ReportWriteFailure(address, value, error);
   }
 }
 
@@ -67,6 +63,15 @@ Port* CurrentPort() { return g_port; }
 void SetPort(Port* port) {
   g_port = port;
   g_write_failed = false;
+}
+
+void ReportWriteFailure(std::int16_t address, std::int16_t value, const std::string& error) {
+  // A port that vanished mid-session must not end it: say so once, go on
+  // without pulses.
+  if (g_write_failed) return;
+  g_write_failed = true;
+  std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
+            << "); no further TTL pulses are sent in this session." << std::endl;
 }
 
 fTTL* LoadedForm() { return g_form; }
