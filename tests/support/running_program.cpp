@@ -1,0 +1,100 @@
+#include "support/running_program.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace testing_support {
+
+RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::string& input) {
+  int in[2], out[2], err[2];
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+  std::vector<std::string> argv_storage{VOLLETA_PROGRAM_EXE};
+  argv_storage.insert(argv_storage.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argv_storage) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  // No display: the terminal dialogs, and no browser launched.
+  std::vector<std::string> env_storage;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry = *e;
+    if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0) {
+      env_storage.push_back(entry);
+    }
+  }
+  std::vector<char*> envp;
+  for (std::string& e : env_storage) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  for (int fd : {in[0], out[1], err[1]}) ::close(fd);
+  out_.fd = out[0];
+  err_.fd = err[0];
+  if (rc != 0) throw std::runtime_error("could not start " + argv_storage[0]);
+  if (::write(in[1], input.data(), input.size()) != static_cast<ssize_t>(input.size())) {
+    throw std::runtime_error("could not write the program's input");
+  }
+  ::close(in[1]);
+}
+
+RunningVolleta::~RunningVolleta() {
+  if (!status_) {
+    Signal(SIGKILL);
+    Wait();
+  }
+  ::close(out_.fd);
+  ::close(err_.fd);
+}
+
+std::optional<std::string> RunningVolleta::Line(Stream& stream) {
+  for (;;) {
+    if (const std::size_t end = stream.pending.find('\n'); end != std::string::npos) {
+      std::string line = stream.pending.substr(0, end);
+      stream.pending.erase(0, end + 1);
+      return line;
+    }
+    pollfd ready{stream.fd, POLLIN, 0};
+    if (::poll(&ready, 1, 60000) <= 0) return std::nullopt;
+    char buffer[4096];
+    const ssize_t n = ::read(stream.fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return std::nullopt;
+    stream.pending.append(buffer, static_cast<std::size_t>(n));
+    stream.all.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+std::optional<std::string> RunningVolleta::OutLine() { return Line(out_); }
+std::optional<std::string> RunningVolleta::ErrLine() { return Line(err_); }
+
+void RunningVolleta::Signal(int signal) {
+  if (!status_) ::kill(pid_, signal);
+}
+
+int RunningVolleta::Wait() {
+  if (status_) return *status_;
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  while (Line(err_)) {
+  }
+  return *status_;
+}
+
+}  // namespace testing_support
