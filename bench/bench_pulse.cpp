@@ -4,9 +4,18 @@
 //  - as in the game: each throw writes its page, then starts its pulse;
 //  - "_page_during_pulse": also a page written while every pulse is on (a
 //    click arriving mid-pulse), which holds up the pulse's end until done.
+// Then the same game-like pulses on a serial device, a pseudo-terminal pair
+// standing in for it: each byte is stamped as it becomes readable at the other
+// end, giving the width error and the latency from the catch to the code byte.
+#include <poll.h>
+#include <pthread.h>
+#include <pty.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <boost/asio/io_context.hpp>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +24,7 @@
 #include <iostream>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/event_loop.hpp"
@@ -22,6 +32,7 @@
 #include "session/value.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/recording_port.hpp"
+#include "ttl/serial_port.hpp"
 
 namespace {
 
@@ -35,6 +46,7 @@ struct Run {
   bool page_during_pulse;
   std::filesystem::path page;
   std::string page_text;
+  std::vector<double>* sent_at = nullptr;  // when each pulse was started, if wanted
   int sent = 0;
   std::int16_t address = 888;
   std::int16_t code = 20;
@@ -46,6 +58,7 @@ struct Run {
   // page is written while the pulse is on, at a different moment each time.
   void Throw() {
     WritePage();
+    if (sent_at != nullptr) sent_at->push_back(ttl::MillisecondsSinceProgramStart());
     ttl::LoadedForm()->SendTTL(address, code, duration);
     if (page_during_pulse) {
       scheduler->CallAfter(static_cast<std::uint32_t>(sent % kDurationMs), [this] { WritePage(); });
@@ -73,7 +86,7 @@ std::vector<double> Measure(const std::filesystem::path& folder, bool page_durin
     std::cerr << error << std::endl;
     return {};
   }
-  ttl::SetPort(port.get());
+  ttl::SetPort(std::move(port));
   ttl::LoadForm();
 
   Run run{&scheduler, page_during_pulse, folder / "page.htm", std::string(kPageBytes, 'x')};
@@ -103,6 +116,84 @@ std::vector<double> Measure(const std::filesystem::path& folder, bool page_durin
   return errors;
 }
 
+struct SerialFigures {
+  std::vector<double> width_errors;  // sorted
+  std::vector<double> latencies;     // sorted: from the catch to the code byte readable
+};
+
+SerialFigures MeasureSerial(const std::filesystem::path& folder) {
+  int master = -1, slave = -1;
+  char name[256];
+  if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+    std::perror("openpty");
+    return {};
+  }
+  // The other end: every byte with the moment it became readable.
+  std::vector<std::pair<unsigned char, double>> received;
+  std::atomic<bool> stop{false};
+  std::thread reader([&] {
+    // Ahead of the other programs on a busy machine where allowed, so that the
+    // stamps measure the program rather than the wait for this thread's turn.
+    const sched_param realtime{sched_get_priority_min(SCHED_FIFO)};
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &realtime);
+    for (unsigned char buffer[64]; !stop;) {
+      pollfd ready{master, POLLIN, 0};
+      if (::poll(&ready, 1, 50) <= 0) continue;
+      const double now = ttl::MillisecondsSinceProgramStart();
+      const ssize_t n = ::read(master, buffer, sizeof buffer);
+      for (ssize_t i = 0; i < n; ++i) received.emplace_back(buffer[i], now);
+    }
+  });
+
+  boost::asio::io_context io;
+  platform::AsioScheduler scheduler(io);
+  platform::SetScheduler(&scheduler);
+  std::string error;
+  auto port = ttl::SerialPort::Open(io, name, 115200, ttl::ReportWriteFailure, &error);
+  std::vector<double> sent_at;
+  if (port) {
+    ttl::SetPort(std::move(port));
+    ttl::LoadForm();
+    Run run{&scheduler, false, folder / "page.htm", std::string(kPageBytes, 'x'), &sent_at};
+    scheduler.CallAfter(0, [&run] { run.Throw(); });
+    io.run();
+    ttl::UnloadForm();
+    ttl::SetPort(nullptr);
+  } else {
+    std::cerr << error << std::endl;
+  }
+  platform::SetScheduler(nullptr);
+  // The last 0 byte is on its way; give it a moment to arrive.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  stop = true;
+  reader.join();
+  port.reset();
+  ::close(master);
+  ::close(slave);
+
+  SerialFigures figures;
+  if (received.size() != 2 * sent_at.size() ||
+      sent_at.size() != static_cast<std::size_t>(kPulses)) {
+    std::cerr << "bench_pulse: " << received.size() << " serial bytes for " << sent_at.size()
+              << " pulses" << std::endl;
+    return {};
+  }
+  for (std::size_t i = 0; i < sent_at.size(); ++i) {
+    const auto& [code, on] = received[2 * i];
+    const auto& [zero, off] = received[2 * i + 1];
+    if (code != 20 || zero != 0) {
+      std::cerr << "bench_pulse: pulse " << i << " came out as " << int(code) << ", " << int(zero)
+                << std::endl;
+      return {};
+    }
+    figures.latencies.push_back(on - sent_at[i]);
+    figures.width_errors.push_back(std::abs(off - on - kDurationMs));
+  }
+  std::sort(figures.latencies.begin(), figures.latencies.end());
+  std::sort(figures.width_errors.begin(), figures.width_errors.end());
+  return figures;
+}
+
 }  // namespace
 
 int main() {
@@ -114,8 +205,9 @@ int main() {
   const std::filesystem::path folder = pattern;
   const std::vector<double> game = Measure(folder, false);
   const std::vector<double> busy = Measure(folder, true);
+  const SerialFigures serial = MeasureSerial(folder);
   std::filesystem::remove_all(folder);
-  if (game.empty() || busy.empty()) return 1;
+  if (game.empty() || busy.empty() || serial.latencies.empty()) return 1;
 
   const double mean =
       std::accumulate(game.begin(), game.end(), 0.0) / static_cast<double>(game.size());
@@ -124,5 +216,9 @@ int main() {
   std::printf("pulse_width_error_max_ms %.3f\n", game.back());
   std::printf("pulse_width_error_p99_ms_page_during_pulse %.3f\n", Percentile(busy, 0.99));
   std::printf("pulse_width_error_max_ms_page_during_pulse %.3f\n", busy.back());
+  std::printf("serial_pulse_width_error_p99_ms %.3f\n", Percentile(serial.width_errors, 0.99));
+  std::printf("serial_pulse_width_error_max_ms %.3f\n", serial.width_errors.back());
+  std::printf("serial_write_latency_p99_ms %.3f\n", Percentile(serial.latencies, 0.99));
+  std::printf("serial_write_latency_max_ms %.3f\n", serial.latencies.back());
   return 0;
 }

@@ -15,7 +15,9 @@
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
+#include "session/ttl_config.hpp"
 #include "ttl/fttl.hpp"
+#include "ttl/session_port.hpp"
 
 namespace {
 
@@ -39,6 +41,7 @@ int RunSession(const StartOptions& options) {
   }
   ttl::UnloadForm();
   platform::SetFailureReport(nullptr);
+  ttl::ClosePortForSession();
   platform::SetScheduler(nullptr);
   return status;
 }
@@ -80,6 +83,9 @@ int main(int argc, char** argv) {
                      "the program folder's log) and exit")
           ->expected(0, 1)
           ->type_name("[LOGDIR]");
+  app.add_option("--ttl-device", options.ttl_device,
+                 "The TTL output device for this run instead of ttl.txt's: /dev/ttyACM0, "
+                 "/dev/ttyUSB0@9600, /dev/parport1, ...");
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -88,6 +94,12 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
+  }
+
+  std::string device_fault;
+  if (!options.ttl_device.empty() && !session::ParseTtlDevice(options.ttl_device, &device_fault)) {
+    std::cerr << "volleta: --ttl-device: " << device_fault << std::endl;
+    return 2;
   }
 
   std::vector<std::string> rest = app.remaining();
@@ -121,7 +133,8 @@ int main(int argc, char** argv) {
   try {
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
-      std::cout << session::CheckSummary() << std::flush;
+      const std::string device = ttl::CheckPortForSession(options.port_log, options.ttl_device);
+      std::cout << session::CheckSummary(device) << std::flush;
       return platform::kExitOk;
     }
     return RunSession(options);

@@ -14,7 +14,7 @@
 void frmMain::Form_Load() {
   session::RunSetUp(session::SetUpMode::kSession);
   // A port that can't be written is refused now, not at the first catch.
-  ttl::OpenPortForSession(options_.port_log);
+  ttl::OpenPortForSession(io_, options_.port_log, options_.ttl_device);
 
   if (options_.delay_window) WaitBeforeWindow();
   window_ = std::make_unique<browser::Window>(io_, Events, platform::ProgramFolder() / "html",

@@ -13,8 +13,8 @@
 // command line before Form_Load.
 struct StartOptions {
   browser::WindowOptions window;
-  std::string port_log;  // --port-log FILE: record the port's writes instead of
-                         // touching hardware
+  std::string port_log;    // --port-log FILE: record the port's writes instead of touching hardware
+  std::string ttl_device;  // --ttl-device DEVICE: the TTL output device instead of ttl.txt's
   // Started with a settings name: the window opens a second after start-up.
   bool delay_window = false;
 };

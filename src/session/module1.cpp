@@ -34,6 +34,7 @@ PerPlayer<std::int16_t> TtlCodes{};
 std::int16_t TtlPort = 0;
 std::int16_t TtlValue = 0;
 session::Value TtlDuration;
+std::string TtlDevice;
 
 browser::Browser* Browser = nullptr;
 Class1* BrowserEvents = nullptr;
@@ -66,6 +67,7 @@ void ResetSession() {
   TtlPort = 0;
   TtlValue = 0;
   TtlDuration = {};
+  TtlDevice.clear();
   Browser = nullptr;
   BrowserEvents = nullptr;
 }

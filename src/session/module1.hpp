@@ -71,6 +71,9 @@ extern PerPlayer<std::int16_t> TtlCodes;
 extern std::int16_t TtlPort;
 extern std::int16_t TtlValue;
 extern session::Value TtlDuration;
+// The output device named in ttl.txt, as written ("/dev/ttyACM0@9600"); empty:
+// the parallel port at TtlPort.
+extern std::string TtlDevice;
 
 // The browser window and its event sink; owned elsewhere, set by start-up.
 extern browser::Browser* Browser;

@@ -72,7 +72,7 @@ void RunSetUp(SetUpMode mode) {
   }
 }
 
-std::string CheckSummary() {
+std::string CheckSummary(const std::string& ttl_device) {
   using namespace Module1;
   std::ostringstream out;
   out << "Settings file: " << SettingsFile << "\n";
@@ -114,6 +114,7 @@ std::string CheckSummary() {
   } else {
     out << "off\n";
   }
+  if (!ttl_device.empty()) out << "TTL device: " << ttl_device << "\n";
   out << "All checks passed.\n";
   return out.str();
 }

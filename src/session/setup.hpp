@@ -18,7 +18,8 @@ enum class SetUpMode {
 // (platform::ProgramEnd).
 void RunSetUp(SetUpMode mode);
 
-// The summary --check prints once everything has passed.
-std::string CheckSummary();
+// The summary --check prints once everything has passed; `ttl_device` is
+// what opening the TTL port found (empty with TTL output off).
+std::string CheckSummary(const std::string& ttl_device = "");
 
 }  // namespace session

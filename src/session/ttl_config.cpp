@@ -1,5 +1,7 @@
 #include "session/ttl_config.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <system_error>
 
 #include "platform/program.hpp"
@@ -9,6 +11,86 @@
 #include "session/module1.hpp"
 
 namespace session {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The first non-blank line after the line that holds field 10, or "". Each
+// line holds as many fields as the reader finds in it, a blank line one.
+std::string DeviceLine(std::string_view text) {
+  int fields = 0;
+  for (const std::string& line : platform::SplitLines(text)) {
+    if (fields >= 10) {
+      if (const std::string_view device = TrimBlanks(line); !device.empty()) {
+        return std::string(device);
+      }
+      continue;
+    }
+    platform::FieldReader reader(line);
+    int here = 0;
+    while (reader.Next()) ++here;
+    fields += std::max(here, 1);
+  }
+  return "";
+}
+
+std::optional<unsigned> WholeNumber(std::string_view text) {
+  unsigned value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// COM1 to COM256, in any case.
+bool IsComName(std::string_view name) {
+  if (name.size() < 4 || platform::AsciiLower(name.substr(0, 3)) != "com") return false;
+  const std::optional<unsigned> number = WholeNumber(name.substr(3));
+  return number && *number >= 1 && *number <= 256 && name[3] != '0';
+}
+
+}  // namespace
+
+std::optional<OutputDevice> ParseTtlDevice(std::string_view text, std::string* why) {
+  const auto fail = [why](std::string reason) -> std::optional<OutputDevice> {
+    if (why != nullptr) *why = std::move(reason);
+    return std::nullopt;
+  };
+  text = TrimBlanks(text);
+  const std::string quoted = "\"" + std::string(text) + "\"";
+  OutputDevice device;
+  std::string_view name = text;
+  // A speed follows the last "@", unless a "/" shows it is part of the path.
+  const std::size_t at = text.rfind('@');
+  const bool has_speed =
+      at != std::string_view::npos && text.find('/', at) == std::string_view::npos;
+  if (has_speed) {
+    name = text.substr(0, at);
+    const std::optional<unsigned> speed = WholeNumber(text.substr(at + 1));
+    if (!speed || *speed < 1 || *speed > 4000000) {
+      return fail("the speed in " + quoted + " must be a whole number of baud, such as 9600 or " +
+                  std::to_string(kDefaultSerialSpeed));
+    }
+    device.speed = *speed;
+  }
+  device.path = std::string(name);
+  if (IsComName(name)) {
+    device.kind = OutputDevice::Kind::kWindowsSerial;
+  } else if (!name.empty() && name.front() == '/') {
+    const std::string last = std::filesystem::path(device.path).filename().string();
+    if (last.rfind("parport", 0) == 0) {
+      if (has_speed) return fail(quoted + " is a parallel port, which takes no speed");
+      device.kind = OutputDevice::Kind::kParallel;
+    }
+  } else {
+    return fail(quoted + " is not a device: give its full path, such as /dev/ttyACM0, "
+                "/dev/ttyUSB0@9600 or /dev/parport0");
+  }
+  return device;
+}
 
 bool ReadTtlConfiguration(std::string* why) {
   using namespace Module1;
@@ -24,6 +106,7 @@ bool ReadTtlConfiguration(std::string* why) {
   std::optional<std::string> text = platform::ReadFileBytes(path, &reason);
   if (!text) return fail(path.string() + " could not be read (" + reason + ")");
 
+  TtlDevice = DeviceLine(*text);
   platform::FieldReader fields(std::move(*text));
   for (int n = 1; n <= 10; ++n) {
     const std::optional<std::string> field = fields.Next();
@@ -61,6 +144,12 @@ bool ReadTtlConfiguration(std::string* why) {
   if (!(TtlDuration.Number() > 0 && TtlDuration.Number() < 10000)) {
     return fail(path.string() + ": the pulse duration is " + TtlDuration.Text() +
                 " ms; it must be above 0 and below 10000");
+  }
+  if (!TtlDevice.empty()) {
+    std::string fault;
+    if (!ParseTtlDevice(TtlDevice, &fault)) {
+      return fail(path.string() + ": the device line: " + fault);
+    }
   }
   return true;
 }

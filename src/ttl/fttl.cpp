@@ -12,18 +12,15 @@ namespace {
 // A plain pointer on purpose: a form still loaded when the program ends is not
 // destroyed at exit, where its timer would reach for a scheduler already gone.
 fTTL* g_form = nullptr;
-ttl::Port* g_port = nullptr;
+// The port stays open until the next SetPort, outliving fTTL.
+std::unique_ptr<ttl::Port> g_port;
 bool g_write_failed = false;
 
 void Write(std::int16_t address, std::int16_t value) {
   if (g_port == nullptr || g_write_failed) return;
   std::string error;
   if (!g_port->Outp(static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(value), &error)) {
-    // A port that vanished mid-session must not end it: say so once, go on
-    // without pulses.
-    g_write_failed = true;
-    std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
-              << "); no further TTL pulses are sent in this session." << std::endl;
+    ttl::ReportWriteFailure(address, value, error);
   }
 }
 
@@ -63,10 +60,19 @@ void fTTL::PortTimer_Timer(std::int32_t /*Milliseconds*/) {
 
 namespace ttl {
 
-Port* CurrentPort() { return g_port; }
-void SetPort(Port* port) {
-  g_port = port;
+Port* CurrentPort() { return g_port.get(); }
+void SetPort(std::unique_ptr<Port> port) {
+  g_port = std::move(port);
   g_write_failed = false;
+}
+
+void ReportWriteFailure(std::int16_t address, std::int16_t value, const std::string& error) {
+  // A port that vanished mid-session must not end it: say so once, go on
+  // without pulses.
+  if (g_write_failed) return;
+  g_write_failed = true;
+  std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
+            << "); no further TTL pulses are sent in this session." << std::endl;
 }
 
 fTTL* LoadedForm() { return g_form; }

@@ -3,6 +3,7 @@
 // the configured number of milliseconds, on the game's event loop.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/event_loop.hpp"
 #include "session/value.hpp"
@@ -26,6 +27,10 @@ class fTTL {
 };
 
 namespace ttl {
+// A write to the current port failed, at once or (a serial device's) later:
+// reported once on standard error, and no further writes are made until the
+// next SetPort.
+void ReportWriteFailure(std::int16_t address, std::int16_t value, const std::string& error);
 // fTTL while it is loaded (TTL output on), else nullptr.
 fTTL* LoadedForm();
 // Loads fTTL (once). The port it writes to is CurrentPort().

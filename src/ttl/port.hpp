@@ -16,8 +16,9 @@ class Port {
   virtual std::string Describe() const = 0;
 };
 
-// The port fTTL writes to (set at start-up when TTL output is on).
+// The port fTTL writes to (set at start-up when TTL output is on). It is
+// owned here until the next SetPort; nullptr closes it.
 Port* CurrentPort();
-void SetPort(Port* port);
+void SetPort(std::unique_ptr<Port> port);
 
 }  // namespace ttl

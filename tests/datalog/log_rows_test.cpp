@@ -72,7 +72,7 @@ TEST_F(LogTest, RowsQuoteTextLeaveNoFourthPlayerEmptyAndWrapTimes) {
 TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
   auto port = ttl::RecordingPort::Open(program_.Path() / "port.log", nullptr,
                                        [&] { return static_cast<double>(loop_.Now()); });
-  ttl::SetPort(port.get());
+  ttl::SetPort(std::move(port));
   ttl::LoadForm();
   using namespace Module1;
   TtlEnabled = true;

@@ -32,11 +32,12 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   Experiment("4", k4);
   folder.Write("ttl.txt", "1,10\n2,20\n3,30\n4,40\n888\n5\n");
-  auto run = Run({"--check", "s.txt"});
+  // The port a session would open, here the dry run's.
+  auto run = Run({"--check", "--port-log", (folder.Path() / "ports.log").string(), "s.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
   for (const char* line : {"Players: 4", "Total throws: 30",
                            "Player 1: 16 throws scheduled (to 2: 1, to 3: 8, to 4: 7)",
-                           "TTL output: on (port 888"}) {
+                           "TTL output: on (port 888", "TTL device: recording port "}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
   EXPECT_FALSE(folder.Exists("config/volleta/volleta.ini"));

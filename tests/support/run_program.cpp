@@ -1,40 +1,38 @@
 #include "support/run_program.hpp"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
 
 namespace testing_support {
-namespace {
-std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-}  // namespace
 
 ProgramRun RunVolleta(const std::vector<std::string>& args, const std::string& input) {
-  std::string dir_pattern = (std::filesystem::temp_directory_path() / "volleta-run-XXXXXX").string();
-  if (mkdtemp(dir_pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  const std::filesystem::path dir = dir_pattern;
-  const std::filesystem::path in = dir / "in", out = dir / "out", err = dir / "err";
-  std::ofstream(in, std::ios::binary) << input;
+  RunningVolleta running(args, input);
+  ProgramRun run;
+  run.status = running.Wait();
+  run.out = running.Out();
+  run.err = running.Err();
+  return run;
+}
 
+RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::string& input) {
+  int in[2], out[2], err[2];
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
 
   std::vector<std::string> argv_storage{VOLLETA_PROGRAM_EXE};
   argv_storage.insert(argv_storage.end(), args.begin(), args.end());
@@ -53,20 +51,69 @@ ProgramRun RunVolleta(const std::vector<std::string>& args, const std::string& i
   for (std::string& e : env_storage) envp.push_back(e.data());
   envp.push_back(nullptr);
 
-  pid_t pid = 0;
-  const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
+  for (int fd : {in[0], out[1], err[1]}) ::close(fd);
+  out_.fd = out[0];
+  err_.fd = err[0];
   if (rc != 0) throw std::runtime_error("could not start " + argv_storage[0]);
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  // The input is a few short lines: the pipe takes them at once.
+  if (::write(in[1], input.data(), input.size()) != static_cast<ssize_t>(input.size())) {
+    throw std::runtime_error("could not write the program's input");
   }
-  ProgramRun run;
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = Slurp(out);
-  run.err = Slurp(err);
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
-  return run;
+  ::close(in[1]);
+}
+
+RunningVolleta::~RunningVolleta() {
+  Signal(SIGKILL);
+  Wait();
+  ::close(out_.fd);
+  ::close(err_.fd);
+}
+
+bool RunningVolleta::Fill(Stream& stream) {
+  pollfd ready{stream.fd, POLLIN, 0};
+  if (::poll(&ready, 1, 60000) <= 0) return false;
+  char buffer[4096];
+  ssize_t n;
+  while ((n = ::read(stream.fd, buffer, sizeof buffer)) < 0 && errno == EINTR) {
+  }
+  if (n <= 0) return false;
+  stream.pending.append(buffer, static_cast<std::size_t>(n));
+  stream.all.append(buffer, static_cast<std::size_t>(n));
+  return true;
+}
+
+std::optional<std::string> RunningVolleta::Line(Stream& stream) {
+  for (;;) {
+    if (const std::size_t end = stream.pending.find('\n'); end != std::string::npos) {
+      std::string line = stream.pending.substr(0, end);
+      stream.pending.erase(0, end + 1);
+      return line;
+    }
+    if (!Fill(stream)) return std::nullopt;
+  }
+}
+
+void RunningVolleta::Signal(int signal) {
+  if (!status_) ::kill(pid_, signal);
+}
+
+int RunningVolleta::Wait() {
+  if (status_) return *status_;
+  // Both at once, so that a full pipe can't hold the program up.
+  pollfd fds[] = {{out_.fd, POLLIN, 0}, {err_.fd, POLLIN, 0}};
+  Stream* streams[] = {&out_, &err_};
+  while ((fds[0].fd >= 0 || fds[1].fd >= 0) && ::poll(fds, 2, 60000) > 0) {
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].revents != 0 && !Fill(*streams[i])) fds[i].fd = -1;
+    }
+  }
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return *status_;
 }
 
 }  // namespace testing_support

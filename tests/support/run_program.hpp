@@ -1,6 +1,9 @@
 #pragma once
 // Runs the real volleta executable as a child process with the given
 // arguments and standard input, and collects its output and exit status.
+#include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,5 +16,40 @@ struct ProgramRun {
 };
 
 ProgramRun RunVolleta(const std::vector<std::string>& args, const std::string& input = "");
+
+// The program running beside the test, its output read line by line as it
+// comes, for tests that act on what it reports (a throw, the end of a game).
+class RunningVolleta {
+ public:
+  RunningVolleta(const std::vector<std::string>& args, const std::string& input);
+  ~RunningVolleta();  // kills the program if it is still running
+  RunningVolleta(const RunningVolleta&) = delete;
+  RunningVolleta& operator=(const RunningVolleta&) = delete;
+
+  // The next line, without its end; nullopt at the end of the stream or
+  // after a minute without one (a hang).
+  std::optional<std::string> OutLine() { return Line(out_); }
+  std::optional<std::string> ErrLine() { return Line(err_); }
+  void Signal(int signal);
+  // Reads both streams to their end and waits for the exit: its status, or
+  // -1 when it did not exit normally.
+  int Wait();
+  // Everything written so far (all of it once Wait returned).
+  const std::string& Out() const { return out_.all; }
+  const std::string& Err() const { return err_.all; }
+
+ private:
+  struct Stream {
+    int fd = -1;
+    std::string pending;  // read, not yet returned as a line
+    std::string all;
+  };
+  static bool Fill(Stream& stream);
+  static std::optional<std::string> Line(Stream& stream);
+
+  pid_t pid_ = -1;
+  Stream out_, err_;
+  std::optional<int> status_;
+};
 
 }  // namespace testing_support

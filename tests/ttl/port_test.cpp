@@ -32,16 +32,18 @@ class PortTest : public ::testing::Test {
   }
   void TearDown() override {
     ttl::UnloadForm();
-    ttl::SetPort(nullptr);
+    ttl::ClosePortForSession();
   }
 
   // Start-up with TTL output on and ioperm failing with `ioperm_errno`:
   // "opened <port>", or the box shown as "<title>: <message>".
-  std::string StartSession(std::int16_t address, const std::string& log, int ioperm_errno = 0) {
+  std::string StartSession(std::int16_t address, const std::string& log, int ioperm_errno = 0,
+                           const std::string& device = "") {
     ttl::UnloadForm();
     dialogs_.boxes.clear();
     Module1::TtlEnabled = true;
     Module1::TtlPort = address;
+    Module1::TtlDevice = device;
     ttl::PortEnvironment env{proc_, dev_, {}};
     env.direct_io.ioperm = [this, ioperm_errno](unsigned long from, unsigned long count, int on) {
       requests_.push_back({from, count, static_cast<unsigned long>(on)});
@@ -50,7 +52,7 @@ class PortTest : public ::testing::Test {
     };
     env.direct_io.outb = [this](std::uint8_t v, std::uint16_t port) { outs_.push_back({port, v}); };
     try {
-      ttl::OpenPortForSession(log, env);
+      ttl::OpenPortForSession(io_, log, "", env);
     } catch (const platform::ProgramEnd& end) {
       EXPECT_EQ(end.Status(), platform::kExitInputRefused);
       EXPECT_EQ(ttl::LoadedForm(), nullptr);
@@ -64,6 +66,7 @@ class PortTest : public ::testing::Test {
 
   testing_support::TempProgramFolder folder_;
   testing_support::ScriptedDialogs dialogs_;
+  boost::asio::io_context io_;
   const std::filesystem::path proc_ = folder_.Path() / "proc";
   const std::filesystem::path dev_ = folder_.Path() / "dev";
   std::vector<std::vector<unsigned long>> requests_;
@@ -120,6 +123,14 @@ TEST_F(PortTest, PortThatCannotBeOpenedEndsTheProgram) {
                  {"TTL port 956", "no parallel port has base address 956",
                   "Direct port I/O was tried", "root or the CAP_SYS_RAWIO"});
   ExpectContains(StartSession(956, "", ENOSYS), {"only on x86"});
+  // A device line picks its backend whatever the address: ppdev for a parport.
+  requests_.clear();
+  ExpectContains(StartSession(956, "", 0, (dev_ / "parport1").string()),
+                 {"TTL device " + (dev_ / "parport1").string() +
+                      " (named in ttl.txt), parallel port driver (ppdev)",
+                  "not a parallel port device"});
+  ExpectContains(StartSession(888, "", 0, "com3@9600"), {"com3 names a serial port on Windows"});
+  EXPECT_TRUE(requests_.empty()) << "direct I/O must not stand in for a named device";
 }
 
 TEST_F(PortTest, RecordingPortAppendsOneFlushedLinePerWrite) {

@@ -25,7 +25,7 @@ class PulseTest : public ::testing::Test {
  protected:
   void TearDown() override {
     ttl::UnloadForm();
-    ttl::SetPort(nullptr);
+    ttl::ClosePortForSession();
   }
   // Start-up as the program runs it: the reader decides, then the port opens.
   void Start(const std::string& ttl_txt) {
@@ -33,7 +33,7 @@ class PulseTest : public ::testing::Test {
     TtlEnabled = session::ReadTtlConfiguration(nullptr);
     ttl::PortEnvironment env;
     env.log_clock = [this] { return static_cast<double>(loop_.Now()); };
-    ttl::OpenPortForSession((folder_.Path() / "ports.log").string(), env);
+    ttl::OpenPortForSession(io_, (folder_.Path() / "ports.log").string(), "", env);
   }
   // What the game does once a receiver is recorded.
   void Catch(int receiver) {
@@ -44,6 +44,7 @@ class PulseTest : public ::testing::Test {
 
   testing_support::TempProgramFolder folder_;
   testing_support::FakeLoop loop_{1000};
+  boost::asio::io_context io_;
 };
 
 // Each configuration with the pulse width a catch then gives (0: TTL off).
@@ -101,7 +102,7 @@ TEST_F(PulseTest, UnloadingMidPulseStopsTheTimerAndLeavesTheCode) {
 TEST_F(PulseTest, FailingWriteIsReportedOnceAndTheGameGoesOn) {
   Start(kTtl);
   auto full = ttl::RecordingPort::Open("/dev/full", nullptr);
-  ttl::SetPort(full.get());
+  ttl::SetPort(std::move(full));
   testing::internal::CaptureStderr();
   Catch(1);
   Catch(2);
