@@ -113,48 +113,4 @@ TEST_F(PulseTest, FailingWriteIsReportedOnceAndTheGameGoesOn) {
   EXPECT_EQ(err.find("TTL Problem"), err.rfind("TTL Problem")) << "reported once: " << err;
 }
 
-// A whole game of the shipped experiment, its pulses against its log.csv.
-TEST_F(PulseTest, EveryLoggedCatchIsPulsedWithItsReceiversCode) {
-  std::filesystem::copy(std::filesystem::path(VOLLETA_SOURCE_DIR) / "experiment", folder_.Path(),
-                        std::filesystem::copy_options::recursive);
-  Command = "4pl - include subject.txt";
-  session::RunSetUp(session::SetUpMode::kCheck);
-  Start("1,10,2,20,3,30,4,40,888,5");
-  boost::asio::io_context io;
-  frmMain form{io, {}};
-  testing_support::RecordingBrowser browser;
-  Class1& sink = form.Events;
-  sink.Sink = Browser = &browser;
-  BrowserEvents = &sink;
-  sink.Sink_BeforeNavigate2("html/connecting.htm");
-  loop_.Advance(5000);
-  sink.Sink_BeforeNavigate2("html/connected.htm");
-  const int others[] = {1, 3, 4};  // the subject's throws, in turn
-  for (int step = 0, turn = 0; step < 5000 && browser.Pages().back() != "thankyou.htm"; ++step) {
-    loop_.Advance(100);
-    if (BallHolder == 2 && !form.Timer1.Enabled()) {
-      sink.Sink_BeforeNavigate2("html/2to" + std::to_string(others[turn++ % 3]) + ".htm");
-    }
-  }
-  ASSERT_EQ(browser.Pages().back(), "thankyou.htm");
-  EXPECT_THROW(sink.Sink_OnQuit(), platform::ProgramEnd);
-  EXPECT_EQ(ttl::LoadedForm(), nullptr) << "closing the window unloads fTTL";
-
-  // Each receiver is pulsed as its code, then 0: the last TotalThrows fields of log.csv.
-  std::stringstream row(folder_.Read("log/log.csv"));
-  std::vector<unsigned> expected;
-  for (std::string field; std::getline(row, field, ',');) {
-    expected.insert(expected.end(), {static_cast<unsigned>(std::atoi(field.c_str())) * 10, 0});
-  }
-  ASSERT_GE(expected.size(), 2u * TotalThrows);
-  expected.erase(expected.begin(), expected.end() - 2 * TotalThrows);
-  std::istringstream log(Written());
-  std::vector<unsigned> written;
-  double ms;
-  for (unsigned address, value; log >> ms >> address >> value;) written.push_back(value);
-  // The subject's catch after the last logged throw is pulsed, not logged.
-  if (written.size() == expected.size() + 2) written.resize(expected.size());
-  EXPECT_EQ(written, expected);
-}
-
 }  // namespace
