@@ -87,8 +87,9 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
              std::ostream &out, std::ostream &err) {
   if (!browser::FindBrowser(base.window.browser)) {
     err << "volleta: a pilot needs a browser to run headless, and "
-        << (base.window.browser.empty() ? "none was found (tried " + browser::KnownBrowserList() + ")"
-                                        : base.window.browser + " was not found")
+        << (base.window.browser.empty()
+                ? "none was found (tried " + browser::KnownBrowserList() + ")"
+                : base.window.browser + " was not found")
         << std::endl;
     return platform::kExitInputRefused;
   }
@@ -96,7 +97,8 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
   const std::filesystem::path folder = platform::ProgramFolder() / "log" / "pilot";
   const int first = HighestPilotNumber(folder / "log.csv") + 1;
   if (base.port_log.empty()) {
-    err << "volleta: TTL output is off in a pilot (--port-log FILE records its pulses)" << std::endl;
+    err << "volleta: TTL output is off in a pilot (--port-log FILE records its pulses)"
+        << std::endl;
   }
   base.pilot = true;
   base.delay_window = false;
@@ -109,8 +111,7 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
       Module1::Command = settings;
       Module1::SubjectId = PilotSubjectId(first + game - 1);
       StartOptions options = base;
-      options.window.participant =
-          browser::PilotParticipant{pilot.strategy, seeds(), pilot.speed};
+      options.window.participant = browser::PilotParticipant{pilot.strategy, seeds(), pilot.speed};
       const auto started = std::chrono::steady_clock::now();
       const int status = run_game(options);
       const double real_ms =
