@@ -120,7 +120,7 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
       if (status != platform::kExitOk) return status;
       if (Module1::ThrowCount <= Module1::TotalThrows) {
         err << "volleta: game " << game << "/" << pilot.games << " " << Module1::SubjectId
-            << " did not finish (the browser ended after " << Module1::ThrowCount
+            << " did not finish (its window closed after " << Module1::ThrowCount
             << " throws); the pilot stops" << std::endl;
         std::error_code ec;
         if (std::filesystem::exists(folder / "log.csv", ec)) {

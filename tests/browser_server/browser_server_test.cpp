@@ -120,13 +120,15 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
   EXPECT_EQ(urls.size(), 1u);  // HEAD is no navigation
 }
 
-// A real run's pages are the file and the page script, nothing more; a pilot's carry its participant.
+// A real run's pages are the file and the page script, nothing more; a pilot's carry its
+// participant.
 TEST_F(ServerTest, OnlyAPilotsPagesCarryTheParticipant) {
   EXPECT_EQ(Get(Path("start.htm")).body(), kStartPage + browser::PageScript(server.Prefix(), 0));
 
   const std::string participant = browser::PilotScript({"round", 7, 20});
-  EXPECT_NE(participant.find("{ strategy: \"round\", seed: 7, minMs: 500, maxMs: 2000, speed: 20 }"),
-            std::string::npos) << participant;
+  const std::string settings =
+      "{ strategy: \"round\", seed: 7, minMs: 500, maxMs: 2000, speed: 20 }";
+  EXPECT_NE(participant.find(settings), std::string::npos) << participant;
   const browser::Server pilot(io, *this, Html(), participant);
   other = &pilot;
   host = "127.0.0.1:" + std::to_string(pilot.Port());
