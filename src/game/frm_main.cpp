@@ -88,7 +88,7 @@ void frmMain::Timer2_Timer() {
 
 void frmMain::ThankYouShown() {
   if (!options_.pilot) return;
-  // After this request has been answered.
+  // On the loop's next turn, once this request's answer is on its way.
   platform::CurrentScheduler().CallAfter(0, [] { platform::EndProgram(platform::kExitOk); });
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-// Real time up to `origin`, then scaled: a change of scale never moves the
-// clock back.
+// The clock reads origin_ms at `origin` and runs `factor` times as fast from
+// there, so that a change of scale never makes it jump.
 struct Scale {
   double factor = 1.0;
   Steady::time_point origin{};
@@ -20,12 +20,8 @@ Scale g_scale;
 class SystemClock final : public Clock {
  public:
   std::uint32_t Milliseconds() override {
-    const Steady::time_point now = Steady::now();
-    if (g_scale.factor == 1.0) {
-      const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
-      return static_cast<std::uint32_t>(ms.count());
-    }
-    const double real_ms = std::chrono::duration<double, std::milli>(now - g_scale.origin).count();
+    const double real_ms =
+        std::chrono::duration<double, std::milli>(Steady::now() - g_scale.origin).count();
     return static_cast<std::uint32_t>(g_scale.origin_ms +
                                       static_cast<std::int64_t>(real_ms * g_scale.factor));
   }
