@@ -8,8 +8,10 @@
 #include <boost/asio/io_context.hpp>
 
 #include "browser/launcher.hpp"
+#include "browser/pilot_participant.hpp"
 #include "datalog/log_commands.hpp"
 #include "game/frm_main.hpp"
+#include "game/pilot.hpp"
 #include "game/terminal.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/program.hpp"
@@ -61,8 +63,9 @@ int main(int argc, char** argv) {
   app.add_flag("--check", check,
                "Check the settings file (the argument, else the remembered one), its schedule and "
                "ttl.txt, print a summary and exit");
-  app.add_flag("--no-browser", options.window.no_browser,
-               "Launch no browser: print the start page's address for a browser you open");
+  CLI::Option* no_browser =
+      app.add_flag("--no-browser", options.window.no_browser,
+                   "Launch no browser: print the start page's address for a browser you open");
   app.add_option("--browser", options.window.browser,
                  "The browser to launch (default: the first of " + browser::KnownBrowserList() +
                      ")");
@@ -86,6 +89,28 @@ int main(int argc, char** argv) {
   app.add_option("--ttl-device", options.ttl_device,
                  "The TTL output device for this run instead of ttl.txt's: /dev/ttyACM0, "
                  "/dev/ttyUSB0@9600, /dev/parport1, ...");
+  game::PilotOptions pilot;
+  CLI::Option* pilot_option =
+      app.add_option("--pilot", pilot.games,
+                     "Play N whole games of SETTINGS with an automated participant in a headless "
+                     "browser, write them to log/pilot and end with their report")
+          ->check(CLI::Range(1, 9999))
+          ->type_name("N")
+          ->excludes(no_browser)
+          ->excludes(report)
+          ->excludes(exporter);
+  app.add_option("--speed", pilot.speed,
+                 "With --pilot: every delay and timer divided by X (times logged in study "
+                 "milliseconds); default 1")
+      ->check(CLI::Range(0.1, 1000.0))
+      ->type_name("X")
+      ->needs(pilot_option);
+  app.add_option("--strategy", pilot.strategy,
+                 "With --pilot: whom the participant throws to: random (default), left (Player 1), "
+                 "right (Player 3) or round (each in turn)")
+      ->check(CLI::IsMember(browser::PilotStrategies()))
+      ->type_name("S")
+      ->needs(pilot_option);
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -131,6 +156,13 @@ int main(int argc, char** argv) {
     return status;
   }
   try {
+    if (pilot_option->count() > 0) {
+      if (check || Module1::Command.empty()) {
+        std::cerr << "volleta: --pilot needs the settings file's name (and no --check)" << std::endl;
+        return platform::kExitInputRefused;
+      }
+      return game::RunPilot(pilot, options, RunSession, std::cout, std::cerr);
+    }
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
       const std::string device = ttl::CheckPortForSession(options.port_log, options.ttl_device);

@@ -213,7 +213,7 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
   Response res{http::status::ok, req.version()};
   res.set(http::field::content_type, type);
   res.body() = std::move(*bytes);
-  if (type == "text/html") res.body() += PageScript(site_->prefix, number);
+  if (type == "text/html") res.body() += PageScript(site_->prefix, number) + site_->page_extra;
   // Stylesheets and still pictures can't change during a run and every run has
   // its own prefix, so the window may keep them. Animations are fetched anew,
   // so that each throw plays from its first frame.

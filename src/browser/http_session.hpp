@@ -30,6 +30,7 @@ struct Site {
   std::string prefix;  // 32 lowercase hex digits
   std::uint16_t port;
   HtmlFolder html;
+  std::string page_extra;  // added to every HTML page after the page script (a pilot's participant)
 };
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {

@@ -31,7 +31,8 @@ std::string RandomPrefix() {
 // the stream list with it, so that they outlive a server shut down by the
 // handler of the request they are answering.
 struct Server::Impl : std::enable_shared_from_this<Impl> {
-  Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder)
+  Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder,
+       std::string page_extra)
       : acceptor(io),
         navigation(std::make_shared<NavigationState>(events)),
         streams(std::make_shared<EventStreams>()) {
@@ -40,7 +41,8 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     acceptor.bind(endpoint);
     acceptor.listen(net::socket_base::max_listen_connections);
     site = std::make_shared<const Site>(
-        Site{RandomPrefix(), acceptor.local_endpoint().port(), HtmlFolder(folder)});
+        Site{RandomPrefix(), acceptor.local_endpoint().port(), HtmlFolder(folder),
+             std::move(page_extra)});
   }
 
   void Accept() {
@@ -88,8 +90,8 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 };
 
 Server::Server(boost::asio::io_context& io, BrowserEvents& events,
-               std::filesystem::path html_folder)
-    : impl_(std::make_shared<Impl>(io, events, html_folder)) {
+               std::filesystem::path html_folder, std::string page_extra)
+    : impl_(std::make_shared<Impl>(io, events, html_folder, std::move(page_extra))) {
   impl_->Accept();
 }
 

@@ -29,8 +29,11 @@ class Server final : public Browser {
  public:
   // Binds 127.0.0.1 on a free port and starts accepting. `html_folder` is the
   // folder served; `events` receives the before-navigate event and must
-  // outlive the server. Throws boost::system::system_error when it cannot bind.
-  Server(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder);
+  // outlive the server. `page_extra` is added to every HTML page after the
+  // page script: empty but in a pilot, whose participant script it holds.
+  // Throws boost::system::system_error when it cannot bind.
+  Server(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
+         std::string page_extra = {});
   ~Server() override;
   Server(const Server&) = delete;
   Server& operator=(const Server&) = delete;

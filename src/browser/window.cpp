@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <boost/asio/post.hpp>
 #include <iostream>
 
 #include "platform/display.hpp"
@@ -16,7 +17,8 @@ Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesyst
       options_(options),
       out_(out),
       err_(err),
-      server_(io, events, std::move(html_folder)),
+      server_(io, events, std::move(html_folder),
+              options.participant ? PilotScript(*options.participant) : std::string()),
       signals_(io, SIGINT, SIGTERM),
       gone_timer_(io) {
   server_.OnStreamsChanged([this](std::size_t open) { OnStreams(open); });
@@ -57,6 +59,7 @@ void Window::Open(const std::string& url) {
     ShowAddress(url);
     return;
   }
+  if (options_.participant) options_.headless = true;
   if (!options_.headless && !platform::HasDisplay()) {
     err_ << "volleta: no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no browser is "
             "started; open the address printed on standard output."
@@ -86,6 +89,14 @@ void Window::Open(const std::string& url) {
 }
 
 void Window::ShowAddress(const std::string& url) {
+  if (options_.participant) {
+    // Nobody is there to open it: the pilot game ends here.
+    err_ << "volleta: the pilot's browser could not show the game" << std::endl;
+    boost::asio::post(io_, [this] {
+      if (!quitting_) RaiseQuit();
+    });
+    return;
+  }
   address_only_ = true;
   out_ << url << '\n' << std::flush;
 }
@@ -111,7 +122,7 @@ void Window::RaiseQuit() {
 }
 
 void Window::OnStreams(std::size_t open) {
-  if (open > 0 && !shown_) {
+  if (open > 0 && !shown_ && !options_.participant) {
     shown_ = true;
     err_ << "[volleta] the window shows the experiment" << std::endl;
   }

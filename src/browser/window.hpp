@@ -13,6 +13,7 @@
 
 #include "browser/browser.hpp"
 #include "browser/launcher.hpp"
+#include "browser/pilot_participant.hpp"
 #include "browser/server.hpp"
 
 namespace browser {
@@ -21,6 +22,10 @@ struct WindowOptions {
   bool no_browser = false;  // --no-browser: launch nothing, print the start page's address
   std::string browser;      // --browser PATH: the browser to launch instead of the first found
   bool headless = false;    // --headless: launch the browser headless
+  // A pilot: the browser is launched headless with the automated participant
+  // in its pages, and a window that can't be launched ends the game instead
+  // of waiting for someone to open its address.
+  std::optional<PilotParticipant> participant;
 };
 
 class Window final : public Browser {

@@ -25,6 +25,8 @@ Module1::LogEntry Entry(int n) {
   return Module1::ThrowLog[static_cast<std::size_t>(n)];
 }
 
+std::filesystem::path g_log_folder;
+
 std::string Reason(int error_number) { return std::strerror(error_number); }
 
 struct Failure {
@@ -55,9 +57,15 @@ std::string ProblemMessage(const std::vector<Failure>& failures) {
 
 }  // namespace
 
+std::filesystem::path LogFolder() {
+  return g_log_folder.empty() ? platform::ProgramFolder() / "log" : g_log_folder;
+}
+
+void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folder); }
+
 void WriteGameRows() {
   std::error_code ec;
-  const std::filesystem::path folder = platform::ProgramFolder() / "log";
+  const std::filesystem::path folder = LogFolder();
   std::filesystem::create_directories(folder, ec);  // an error shows in the appends below
 
   const Rows rows = BuildRows();

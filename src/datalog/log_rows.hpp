@@ -24,7 +24,12 @@ Rows BuildRows();
 // Returns false with the reason in `error`.
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
 
-// Appends the game's rows (BuildRows) to log/log.csv and log/time.csv,
+// The folder the game's rows go to: the program folder's log/, unless
+// SetLogFolder chose another (a pilot's log/pilot/). An empty path restores log/.
+std::filesystem::path LogFolder();
+void SetLogFolder(std::filesystem::path folder);
+
+// Appends the game's rows (BuildRows) to log.csv and time.csv of LogFolder(),
 // creating the log folder when missing. A row a log file would not take goes
 // to the fallback file, and a "Log Problem" box says where it is.
 void WriteGameRows();

@@ -37,7 +37,10 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
     return;
   }
 
-  if (ThrowCount > TotalThrows) return;
+  if (ThrowCount > TotalThrows) {
+    if (Has(URL, "thankyou")) form_.ThankYouShown();
+    return;
+  }
   if (Has(URL, "2to")) {
     form_.Timer1.SetEnabled(true);
     Sink->Stop();

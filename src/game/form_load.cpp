@@ -12,7 +12,8 @@
 #include "ttl/session_port.hpp"
 
 void frmMain::Form_Load() {
-  session::RunSetUp(session::SetUpMode::kSession);
+  session::RunSetUp(options_.pilot ? session::SetUpMode::kPilot : session::SetUpMode::kSession);
+  if (options_.pilot && options_.port_log.empty()) Module1::TtlEnabled = false;
   // A port that can't be written is refused now, not at the first catch.
   ttl::OpenPortForSession(io_, options_.port_log, options_.ttl_device);
 

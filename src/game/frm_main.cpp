@@ -86,6 +86,12 @@ void frmMain::Timer2_Timer() {
   Timer2.SetEnabled(false);
 }
 
+void frmMain::ThankYouShown() {
+  if (!options_.pilot) return;
+  // On the loop's next turn, once this request's answer is on its way.
+  platform::CurrentScheduler().CallAfter(0, [] { platform::EndProgram(platform::kExitOk); });
+}
+
 void frmMain::WriteData() {
   // A log problem must never end the session: it is reported and the game
   // goes on to its thank-you page.

@@ -17,6 +17,10 @@ struct StartOptions {
   std::string ttl_device;  // --ttl-device DEVICE: the TTL output device instead of ttl.txt's
   // Started with a settings name: the window opens a second after start-up.
   bool delay_window = false;
+  // One game of a pilot (window.participant plays it): no questions, no TTL
+  // pulses unless port_log records them, and the program ends by itself once
+  // the thank-you page has been asked for.
+  bool pilot = false;
 };
 
 class frmMain {
@@ -37,6 +41,8 @@ class frmMain {
   void Timer2_Timer();
   // Appends the game's row to log/log.csv and log/time.csv.
   void WriteData();
+  // The window asked for the thank-you page: a pilot game ends here.
+  void ThankYouShown();
   // Unloading the form: quits the browser and releases the event sink.
   void Form_Unload(int &Cancel);
 

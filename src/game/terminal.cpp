@@ -7,8 +7,12 @@
 namespace game {
 namespace {
 int g_subject_received = 0;
+bool g_quiet = false;
 
-void Line(const std::string& text) { std::cerr << "[volleta] " << text << std::endl; }
+void Write(const std::string& text) { std::cerr << "[volleta] " << text << std::endl; }
+void Line(const std::string& text) {
+  if (!g_quiet) Write(text);
+}
 }  // namespace
 
 void ReportConnecting() { Line("connection screen shown"); }
@@ -35,6 +39,8 @@ void ReportGameOver() { Line("game over: rows appended to log/log.csv and log/ti
 
 void ReportWindowClosed() { Line("browser window closed: the program ends"); }
 
-void ReportProblem(const std::string& what) { Line("problem: " + what); }
+void ReportProblem(const std::string& what) { Write("problem: " + what); }
+
+void SetQuiet(bool quiet) { g_quiet = quiet; }
 
 }  // namespace game

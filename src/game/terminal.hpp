@@ -12,7 +12,11 @@ void ReportGameStart();
 void ReportThrow(int thrower, int receiver, bool counted);
 void ReportGameOver();
 void ReportWindowClosed();
-// A failure the game steps over (a page that could not be written, say).
+// A failure the game steps over (a page that could not be written, say);
+// reported even when quiet.
 void ReportProblem(const std::string& what);
+
+// Quiet: the event lines above are not written (a pilot's games).
+void SetQuiet(bool quiet);
 
 }  // namespace game

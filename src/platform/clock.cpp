@@ -6,12 +6,24 @@
 namespace platform {
 namespace {
 
+using Steady = std::chrono::steady_clock;
+
+// The clock reads origin_ms at `origin` and runs `factor` times as fast from
+// there, so that a change of scale never makes it jump.
+struct Scale {
+  double factor = 1.0;
+  Steady::time_point origin{};
+  std::int64_t origin_ms = 0;
+};
+Scale g_scale;
+
 class SystemClock final : public Clock {
  public:
   std::uint32_t Milliseconds() override {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-    return static_cast<std::uint32_t>(ms.count());
+    const double real_ms =
+        std::chrono::duration<double, std::milli>(Steady::now() - g_scale.origin).count();
+    return static_cast<std::uint32_t>(g_scale.origin_ms +
+                                      static_cast<std::int64_t>(real_ms * g_scale.factor));
   }
 
   double SecondsSinceMidnight() override {
@@ -35,5 +47,14 @@ void SetClock(Clock* clock) { g_clock = clock != nullptr ? clock : &g_system_clo
 std::uint32_t timeGetTime() { return g_clock->Milliseconds(); }
 
 double SecondsSinceMidnight() { return g_clock->SecondsSinceMidnight(); }
+
+void SetTimeScale(double scale) {
+  const std::int64_t now_ms = g_system_clock.Milliseconds();
+  g_scale.factor = scale > 0 ? scale : 1.0;
+  g_scale.origin = Steady::now();
+  g_scale.origin_ms = now_ms;
+}
+
+double TimeScale() { return g_scale.factor; }
 
 }  // namespace platform

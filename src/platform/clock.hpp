@@ -26,4 +26,11 @@ std::uint32_t timeGetTime();
 // Seconds since local midnight, with the fractional part.
 double SecondsSinceMidnight();
 
+// Study time runs `scale` times as fast as real time from now on (a pilot's
+// --speed; 1 by default): the system clock's timeGetTime() counts study
+// milliseconds, and the scheduler waits delay / scale real milliseconds. The
+// time of day is never scaled. A test's own clock is left as it is.
+void SetTimeScale(double scale);
+double TimeScale();
+
 }  // namespace platform

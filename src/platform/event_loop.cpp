@@ -5,6 +5,8 @@
 #include <exception>
 #include <iostream>
 
+#include "platform/clock.hpp"
+
 namespace platform {
 namespace {
 Scheduler* g_scheduler = nullptr;
@@ -12,7 +14,10 @@ Scheduler* g_scheduler = nullptr;
 
 Scheduler::Id AsioScheduler::CallAfter(std::uint32_t delay_ms, Callback callback) {
   const Id id = next_id_++;
-  auto timer = std::make_unique<boost::asio::steady_timer>(io_, std::chrono::milliseconds(delay_ms));
+  // Study milliseconds: a pilot's time scale shortens the real wait.
+  const auto real = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+      std::chrono::duration<double, std::milli>(delay_ms / TimeScale()));
+  auto timer = std::make_unique<boost::asio::steady_timer>(io_, real);
   timer->async_wait([this, id, cb = std::move(callback)](const boost::system::error_code& ec) {
     if (ec) return;  // cancelled
     timers_.erase(id);

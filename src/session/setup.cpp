@@ -43,7 +43,7 @@ void RunSetUp(SetUpMode mode) {
   ThrowCount = 0;
   platform::Randomize();
 
-  if (mode == SetUpMode::kCheck) {
+  if (mode != SetUpMode::kSession) {
     ChooseSettingsFileQuietly();
   } else {
     ChooseSettingsFile();

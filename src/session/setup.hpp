@@ -9,6 +9,7 @@ namespace session {
 enum class SetUpMode {
   kSession,  // a real session: dialogs, remembered choice, subject ID
   kCheck,    // --check: no dialog, nothing remembered, no subject asked
+  kPilot,    // a pilot game: as kCheck, the subject ID set beforehand
 };
 
 // Steps 1 to 15 of start-up, in order: counters reset, generator seeded,

@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "browser/launcher.hpp"
+#include "browser/page_script.hpp"
+#include "browser/pilot_participant.hpp"
 #include "browser/server.hpp"
 #include "browser/window.hpp"
 #include "session/module1.hpp"
@@ -70,8 +72,9 @@ class ServerTest : public BrowserTest {
   ServerTest() : server(io, *this, Html()), host("127.0.0.1:" + std::to_string(server.Port())) {}
 
   std::string Path(const std::string& name) const {
-    return "/" + server.Prefix() + "/html/" + name;
+    return "/" + Serving().Prefix() + "/html/" + name;
   }
+  const browser::Server& Serving() const { return other ? *other : server; }
   // Sends a request with `host` (none if empty) and runs the loop; status 0: no answer.
   Reply Get(const std::string& target, const std::string& dest = "document",
             const std::string& headers = "", const std::string& method = "GET",
@@ -81,7 +84,7 @@ class ServerTest : public BrowserTest {
     if (!dest.empty()) raw += "Sec-Fetch-Dest: " + dest + "\r\n";
     raw += headers + "Connection: close\r\n\r\n" + body;
     boost::asio::ip::tcp::socket socket(io);
-    socket.connect({boost::asio::ip::make_address_v4("127.0.0.1"), server.Port()});
+    socket.connect({boost::asio::ip::make_address_v4("127.0.0.1"), Serving().Port()});
     boost::beast::error_code error;  // the server may hang up before an oversized one is sent
     boost::asio::write(socket, boost::asio::buffer(raw), error);  // fits the socket's buffers
     boost::beast::flat_buffer buffer;
@@ -96,6 +99,7 @@ class ServerTest : public BrowserTest {
 
   browser::Server server;
   std::string host;
+  const browser::Server* other = nullptr;  // asked instead of `server` when set
 };
 
 TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
@@ -114,6 +118,27 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
   const Reply head = Get(Path("start.htm"), "document", "", "HEAD");
   EXPECT_EQ(head[http::field::content_length], std::to_string(page.body().size()));
   EXPECT_EQ(urls.size(), 1u);  // HEAD is no navigation
+}
+
+// A real run's pages are the file and the page script, nothing more; a pilot's carry its
+// participant.
+TEST_F(ServerTest, OnlyAPilotsPagesCarryTheParticipant) {
+  EXPECT_EQ(Get(Path("start.htm")).body(), kStartPage + browser::PageScript(server.Prefix(), 0));
+
+  const std::string participant = browser::PilotScript({"round", 7, 20});
+  const std::string settings =
+      "{ strategy: \"round\", seed: 7, minMs: 500, maxMs: 2000, speed: 20 }";
+  EXPECT_NE(participant.find(settings), std::string::npos) << participant;
+  const browser::Server pilot(io, *this, Html(), participant);
+  other = &pilot;
+  host = "127.0.0.1:" + std::to_string(pilot.Port());
+  const std::string page = Get(Path("start.htm")).body();
+  EXPECT_TRUE(page.starts_with(kStartPage) && page.ends_with(participant)) << page;
+  EXPECT_EQ(Get(Path("style.css"), "style").body(), "body { margin: 0 }");
+  other = nullptr;
+
+  EXPECT_THROW(browser::PilotScript({"sideways", 1, 20}), std::invalid_argument);
+  EXPECT_THROW(browser::PilotScript({"left", 1, 0}), std::invalid_argument);
 }
 
 TEST_F(ServerTest, OnlyPageRequestsAreNavigations) {
@@ -250,7 +275,7 @@ class WindowTest : public BrowserTest {
   std::unique_ptr<browser::Window> Open(const std::string& browser) {
     out.str("");
     err.str("");
-    const browser::WindowOptions options{false, browser, false};
+    const browser::WindowOptions options{false, browser, false, {}};
     auto window = std::make_unique<browser::Window>(io, *this, Html(), options, out, err);
     window->Navigate2(Html() / "start.htm");
     return window;

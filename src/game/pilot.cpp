@@ -1,0 +1,137 @@
+#include "game/pilot.hpp"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <random>
+
+#include "browser/launcher.hpp"
+#include "datalog/log_commands.hpp"
+#include "datalog/log_reader.hpp"
+#include "datalog/log_rows.hpp"
+#include "game/terminal.hpp"
+#include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
+#include "platform/file_io.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+
+namespace game {
+namespace {
+
+constexpr int kExitGameUnfinished = 3;
+
+// Puts back what a pilot changed in the process, however it ends.
+struct PilotScope {
+  std::unique_ptr<platform::Dialogs> dialogs = platform::MakeTerminalDialogs(std::cin, std::cerr);
+  explicit PilotScope(const std::filesystem::path &folder, double speed) {
+    // No boxes to click away: messages go to the terminal.
+    platform::SetDialogs(dialogs.get());
+    datalog::SetLogFolder(folder);
+    platform::SetTimeScale(speed);
+    SetQuiet(true);
+  }
+  ~PilotScope() {
+    SetQuiet(false);
+    platform::SetTimeScale(1);
+    datalog::SetLogFolder({});
+    platform::SetDialogs(nullptr);
+  }
+};
+
+std::string Seconds(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f s", ms / 1000.0);
+  return text;
+}
+
+// The finished game's line: what the participant got and how long it took.
+std::string GameLine(int game, int games, double real_ms) {
+  using namespace Module1;
+  int to_subject = 0;
+  for (int n = 1; n <= TotalThrows; ++n) to_subject += ThrowLog[n].Receiver == 2;
+  const double study_ms =
+      TotalThrows > 0 ? static_cast<std::int32_t>(ThrowLog[TotalThrows].Time - StartTime) : 0;
+  const int percent = TotalThrows > 0 ? (200 * to_subject + TotalThrows) / (2 * TotalThrows) : 0;
+  return "game " + std::to_string(game) + "/" + std::to_string(games) + " " + SubjectId + ": " +
+         std::to_string(to_subject) + " of " + std::to_string(TotalThrows) +
+         " throws to the participant (" + std::to_string(percent) + "%), " + Seconds(study_ms) +
+         " of study time in " + Seconds(real_ms);
+}
+
+}  // namespace
+
+std::string PilotSubjectId(int number) {
+  char id[32];
+  std::snprintf(id, sizeof id, "PILOT-%03d", number);
+  return id;
+}
+
+int HighestPilotNumber(const std::filesystem::path &log_csv) {
+  const std::optional<std::string> text = platform::ReadFileBytes(log_csv);
+  if (!text) return 0;
+  int highest = 0;
+  for (const datalog::CsvRecord &record : datalog::ParseCsv(*text)) {
+    if (record.fields.empty() || !datalog::IsPilotSubject(record.fields[0])) continue;
+    const std::string digits = record.fields[0].substr(6);
+    if (digits.empty() || digits.size() > 6 ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+      continue;
+    }
+    highest = std::max(highest, std::stoi(digits));
+  }
+  return highest;
+}
+
+int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_game,
+             std::ostream &out, std::ostream &err) {
+  if (!browser::FindBrowser(base.window.browser)) {
+    err << "volleta: a pilot needs a browser to run headless, and "
+        << (base.window.browser.empty()
+                ? "none was found (tried " + browser::KnownBrowserList() + ")"
+                : base.window.browser + " was not found")
+        << std::endl;
+    return platform::kExitInputRefused;
+  }
+  const std::string settings = Module1::Command;
+  const std::filesystem::path folder = platform::ProgramFolder() / "log" / "pilot";
+  const int first = HighestPilotNumber(folder / "log.csv") + 1;
+  if (base.port_log.empty()) {
+    err << "volleta: TTL output is off in a pilot (--port-log FILE records its pulses)"
+        << std::endl;
+  }
+  base.pilot = true;
+  base.delay_window = false;
+  std::random_device seeds;
+
+  {
+    PilotScope scope(folder, pilot.speed);
+    for (int game = 1; game <= pilot.games; ++game) {
+      Module1::ResetSession();
+      Module1::Command = settings;
+      Module1::SubjectId = PilotSubjectId(first + game - 1);
+      StartOptions options = base;
+      options.window.participant = browser::PilotParticipant{pilot.strategy, seeds(), pilot.speed};
+      const auto started = std::chrono::steady_clock::now();
+      const int status = run_game(options);
+      const double real_ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+              .count();
+      if (status != platform::kExitOk) return status;
+      if (Module1::ThrowCount <= Module1::TotalThrows) {
+        err << "volleta: game " << game << "/" << pilot.games << " " << Module1::SubjectId
+            << " did not finish (its window closed after " << Module1::ThrowCount
+            << " throws); the pilot stops" << std::endl;
+        std::error_code ec;
+        if (std::filesystem::exists(folder / "log.csv", ec)) {
+          datalog::RunLogCommand(datalog::LogCommand::kReport, folder, out, err);
+        }
+        return kExitGameUnfinished;
+      }
+      err << GameLine(game, pilot.games, real_ms) << std::endl;
+    }
+  }
+  return datalog::RunLogCommand(datalog::LogCommand::kReport, folder, out, err);
+}
+
+}  // namespace game
