@@ -304,13 +304,13 @@ std::string Describe(const LogProblem& problem) {
          problem.what;
 }
 
-fs::path WriteBesideLogs(const LogSet& logs, const std::string& name, std::string_view bytes) {
+WrittenFile WriteBesideLogs(const LogSet& logs, const std::string& name, std::string_view bytes) {
   const fs::path file = logs.folder / name;
   std::string error;
   if (!platform::WriteFileBytes(file, bytes, &error)) {
     throw LogFolderError("The file " + file.string() + " can't be written: " + error + ".");
   }
-  return file;
+  return WrittenFile{file, logs.games.size(), logs.problems};
 }
 
 LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {

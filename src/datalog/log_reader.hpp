@@ -89,10 +89,9 @@ struct WrittenFile {
   std::vector<LogProblem> problems;
 };
 
-// Writes `bytes` to `name` in the log folder; throws LogFolderError naming
-// the file when it can't be written.
-std::filesystem::path WriteBesideLogs(const LogSet& logs, const std::string& name,
-                                      std::string_view bytes);
+// Writes `bytes`, made from `logs`, to `name` in their folder; throws
+// LogFolderError naming the file when it can't be written.
+WrittenFile WriteBesideLogs(const LogSet& logs, const std::string& name, std::string_view bytes);
 
 // Reads and joins the logs of `folder`. A folder named "pilot" holds pilot
 // logs unless `pilot_folder` says otherwise. Throws LogFolderError, naming the

@@ -272,11 +272,7 @@ std::string StudyReportHtml(const LogSet& logs) {
 WrittenFile WriteStudyReport(const std::filesystem::path& log_folder,
                              std::optional<bool> pilot_folder) {
   const LogSet logs = ReadLogs(log_folder, pilot_folder);
-  WrittenFile written;
-  written.file = WriteBesideLogs(logs, "report.html", StudyReportHtml(logs));
-  written.games = logs.games.size();
-  written.problems = logs.problems;
-  return written;
+  return WriteBesideLogs(logs, "report.html", StudyReportHtml(logs));
 }
 
 }  // namespace datalog

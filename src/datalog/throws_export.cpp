@@ -38,11 +38,7 @@ std::string ThrowsCsv(const LogSet& logs) {
 WrittenFile WriteThrowsExport(const std::filesystem::path& log_folder,
                               std::optional<bool> pilot_folder) {
   const LogSet logs = ReadLogs(log_folder, pilot_folder);
-  WrittenFile written;
-  written.file = WriteBesideLogs(logs, "throws.csv", ThrowsCsv(logs));
-  written.games = logs.games.size();
-  written.problems = logs.problems;
-  return written;
+  return WriteBesideLogs(logs, "throws.csv", ThrowsCsv(logs));
 }
 
 }  // namespace datalog
