@@ -19,6 +19,9 @@
 
 namespace {
 
+// The frames the photodiode patch stays white when --photodiode names none.
+constexpr int kPhotodiodeFrames = 6;
+
 // Runs one session: start-up, then the event loop until the program ends.
 int RunSession(const StartOptions& options) {
   boost::asio::io_context io;
@@ -64,6 +67,18 @@ int main(int argc, char** argv) {
                  "The browser to launch (default: the first of " + browser::KnownBrowserList() +
                      ")");
   app.add_flag("--headless", options.window.headless, "Launch the browser headless (tests, pilots)");
+  std::string display = "swap";
+  app.add_option("--display", display,
+                 "How each throw reaches the window: swap (into the shown page, the default) or "
+                 "navigate (a new page)")
+      ->check(CLI::IsMember({"swap", "navigate"}));
+  CLI::Option* photodiode =
+      app.add_option("--photodiode", options.window.display.photodiode_frames,
+                     "Draw a photodiode patch in the bottom left corner: black, white for FRAMES "
+                     "frames (default 6) from each throw's first frame")
+          ->expected(0, 1)
+          ->type_name("[FRAMES]")
+          ->check(CLI::Range(1, 600));
   app.add_option("--port-log", options.port_log,
                  "Dry run of the TTL output: append every port write to FILE instead of "
                  "touching the hardware");
@@ -101,6 +116,10 @@ int main(int argc, char** argv) {
   }
 
   options.delay_window = !Module1::Command.empty();
+  options.window.display.swap = display == "swap";
+  if (photodiode->count() > 0 && options.window.display.photodiode_frames == 0) {
+    options.window.display.photodiode_frames = kPhotodiodeFrames;
+  }
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
                                             : std::filesystem::absolute(folder));
   const auto log_folder = [](const std::string& given) {
@@ -121,7 +140,11 @@ int main(int argc, char** argv) {
   try {
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
-      std::cout << session::CheckSummary() << std::flush;
+      std::string summary = session::CheckSummary();
+      const std::size_t verdict = summary.rfind("All checks passed.");
+      summary.insert(verdict == std::string::npos ? summary.size() : verdict,
+                     "Display: " + game::DisplayDescription(options.window.display) + "\n");
+      std::cout << summary << std::flush;
       return platform::kExitOk;
     }
     return RunSession(options);

@@ -21,6 +21,7 @@ struct WindowOptions {
   bool no_browser = false;  // --no-browser: launch nothing, print the start page's address
   std::string browser;      // --browser PATH: the browser to launch instead of the first found
   bool headless = false;    // --headless: launch the browser headless
+  DisplayOptions display;   // --display, --photodiode
 };
 
 class Window final : public Browser {
@@ -37,6 +38,7 @@ class Window final : public Browser {
   // address); later ones go through the server.
   void Navigate2(const std::filesystem::path& page) override;
   void Stop() override;
+  std::uint64_t NavigationNumber() const override;
   // Closes the window; no event is raised after this.
   void Quit() override;
 

@@ -35,7 +35,7 @@ class frmMain {
   void Timer1_Timer();
   // The connection timer: sends the window to connected.htm, once.
   void Timer2_Timer();
-  // Appends the game's row to log/log.csv and log/time.csv.
+  // Appends the game's rows to log/log.csv, log/time.csv and log/onset.csv.
   void WriteData();
   // Unloading the form: quits the browser and releases the event sink.
   void Form_Unload(int &Cancel);

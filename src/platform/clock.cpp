@@ -14,6 +14,12 @@ class SystemClock final : public Clock {
     return static_cast<std::uint32_t>(ms.count());
   }
 
+  double PreciseMilliseconds() override {
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+
   double SecondsSinceMidnight() override {
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
@@ -33,6 +39,8 @@ Clock* g_clock = &g_system_clock;
 void SetClock(Clock* clock) { g_clock = clock != nullptr ? clock : &g_system_clock; }
 
 std::uint32_t timeGetTime() { return g_clock->Milliseconds(); }
+
+double PreciseMilliseconds() { return g_clock->PreciseMilliseconds(); }
 
 double SecondsSinceMidnight() { return g_clock->SecondsSinceMidnight(); }
 
