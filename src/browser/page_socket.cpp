@@ -266,7 +266,7 @@ void PageSocket::OnFollow(const std::string& url) {
       return;
     case NavigationState::Answer::kServe:
       navigation_->Approve(url);
-      Send(Header({{"type", "navigate"}, {"url", path}}), false);
+      Send(json::serialize(json::object{{"type", "navigate"}, {"url", path}}), false);
       return;
     case NavigationState::Answer::kRedirect: {
       const std::string own = "/" + site_->prefix + "/html/";
@@ -281,7 +281,7 @@ void PageSocket::OnFollow(const std::string& url) {
       if (bytes) {
         SendSwap(navigation_->TakeDocument(key_), *bytes);
       } else {
-        Send(Header({{"type", "navigate"}, {"url", answer->location}}), false);
+        Send(json::serialize(json::object{{"type", "navigate"}, {"url", answer->location}}), false);
       }
       return;
     }

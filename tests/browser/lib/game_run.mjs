@@ -12,7 +12,8 @@ export const THROWS = 6;
 // frame is black.
 export const FIRST_FRAME_MS = 400;
 
-export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+// A wait that does not keep node running once everything else is done.
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms).unref());
 // `promise`'s value, or 'timeout' after `ms`.
 export const within = (promise, ms) => Promise.race([promise, sleep(ms).then(() => 'timeout')]);
 
