@@ -192,13 +192,17 @@
     var report = { type: "onset", number: w.number, time: w.render || w.frame };
     if (!send(report) && reports.length < 64) reports.push(report);
   }
+  // The page of navigation `n` shows `img`: the patch flashes from the frame
+  // that shows it, and its onset is reported.
   function presented(n, img) {
-    flash();
     if (watching) settle(watching, true);
-    if (!n || !img) return;
+    watching = null;
+    if (!img) return;
     img.setAttribute("elementtiming", "throw");
-    var w = watching = { number: n, img: img };
-    var frames = function () {
+    var w = watching = n ? { number: n, img: img } : null;
+    var shown = function () {
+      flash();
+      if (!w) return;
       requestAnimationFrame(function () {
         requestAnimationFrame(function () {
           w.frame = performance.now();
@@ -207,7 +211,7 @@
         });
       });
     };
-    if (img.complete) frames(); else img.decode().then(frames, frames);
+    if (img.complete) shown(); else img.decode().then(shown, shown);
   }
 
   // ---- The photodiode patch: black, white from each presented throw for a
@@ -220,7 +224,7 @@
     document.documentElement.appendChild(patch);
   }
   function flash() {
-    if (!patch || !first) return;
+    if (!patch) return;
     var run = ++flashes, left = diodeFrames + 1;
     patch.style.background = "#fff";
     // The first callback runs before the frame that shows the throw.
