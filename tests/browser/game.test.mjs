@@ -30,8 +30,10 @@ const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 12);
 
 // Plays a game in a new page: the subject throws to each player in turn by
 // `method`. Every game page shown (loaded or swapped in) is recorded with its
-// markup and, for a swap, the colour of its throw picture in a screenshot and
-// how long after the swap that screenshot was done.
+// markup and, for a swap, the colour of its throw picture (and of the
+// photodiode patch's corner) in screenshots and how long after the swap they
+// were done.
+const PATCH = { x: 5, y: 720 - 35, width: 10, height: 10 };
 async function play(run, method, { loseSocketAfter = 0 } = {}) {
   const url = await run.firstLine;
   assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
@@ -46,9 +48,11 @@ async function play(run, method, { loseSocketAfter = 0 } = {}) {
     if (!info.where.endsWith('/quindle.htm')) return;
     shown.push(info);
     if (info.how === 'swap' && info.box) {
-      const png = await page.screenshot({ clip: info.box });
+      const [png, patch] = [await page.screenshot({ clip: info.box }),
+        await page.screenshot({ clip: PATCH })];
       info.elapsed = await page.evaluate(() => performance.now()) - info.at;
       info.colour = await middleColour(png);
+      info.patch = await middleColour(patch);
     }
     if (loseSocketAfter && shown.length === loseSocketAfter) {
       await page.evaluate(() => window.testSockets.forEach((s) => s.close()));
@@ -84,16 +88,17 @@ async function play(run, method, { loseSocketAfter = 0 } = {}) {
     });
   });
   await page.goto(url);
+  const startPatch = await middleColour(await page.screenshot({ clip: PATCH }));
   await page.click('a.button');  // the start page's way to the connecting screen
   assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown.length}`);
   assert.ok(subjectThrows >= 1);
-  return { page, shown };
+  return { page, shown, startPatch };
 }
 
 // Each logged throw was shown as its page file shows it; in the swap path
 // every logged throw was swapped in, its animation at its first frame when
 // the screenshot came before that frame ended.
-async function checkShown(run, shown, receivers, { swapped }) {
+async function checkShown(run, shown, receivers, { swapped, photodiode = false }) {
   const pages = await composedPages(run, receivers);
   assert.ok(shown.length >= pages.length, `${shown.length} pages shown`);
   for (let n = 0; n < pages.length; n++) {
@@ -106,6 +111,8 @@ async function checkShown(run, shown, receivers, { swapped }) {
     if (shown[n].elapsed < FIRST_FRAME_MS) {
       assert.ok(near(shown[n].colour, firstFrameColour(pages[n].thrower, pages[n].receiver)),
         `throw ${n} showed ${shown[n].colour} ${shown[n].elapsed} ms after the swap`);
+      // With the patch white for 60 frames (a second at most rates).
+      if (photodiode) assert.deepEqual(shown[n].patch, [255, 255, 255], `throw ${n}'s patch`);
     }
   }
 }
@@ -113,11 +120,14 @@ async function checkShown(run, shown, receivers, { swapped }) {
 for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
   test(`a ${players}-player game in the swap path, the subject throwing by ${method}`, async () => {
     const subject = `S${players}${method}`;
-    const run = await start(root, players, ['--no-browser'], subject,
-      { animations: true, delay: '0.5,0.1' });
-    const { page, shown } = await play(run, method);
+    // The 4-player game shows the photodiode patch: black on the start page.
+    const photodiode = players === 4;
+    const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode', '60'] : [])],
+      subject, { animations: true, delay: '0.5,0.1' });
+    const { page, shown, startPatch } = await play(run, method);
     const { receivers } = await checkLogs(run, subject);
-    await checkShown(run, shown, receivers, { swapped: true });
+    await checkShown(run, shown, receivers, { swapped: true, photodiode });
+    if (photodiode) assert.deepEqual(startPatch, [0, 0, 0]);
     assert.match(run.stderr(), /display: each throw swapped into the shown page/);
     // Closing the page ends the program (after its grace for a page to return); so does SIGTERM.
     if (players === 3) await page.close();

@@ -109,7 +109,7 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
 
   const Reply page = Get(Path("start.htm"));
   EXPECT_TRUE(page.body().starts_with(kStartPage)) << page.body();
-  EXPECT_NE(page.body().find("/" + server.Prefix() + "/events"), std::string::npos);
+  EXPECT_NE(page.body().find("\"/" + server.Prefix() + "/\""), std::string::npos);
   EXPECT_NE(page.body().find("pagehide"), std::string::npos);
   EXPECT_EQ(folder.Read("html/start.htm"), kStartPage);  // never written into the file
 
