@@ -25,7 +25,7 @@ import { launchChromium } from '../tests/browser/lib/chromium.mjs';
 
 const EXE = process.env.VOLLETA_EXE;
 const PROGRAM_DIR = process.env.VOLLETA_PROGRAM_DIR;
-const SUBJECT_THROWS = 150;
+const SUBJECT_THROWS = Number(process.env.BENCH_SUBJECT_THROWS) || 150;
 const TOTAL = 2 * SUBJECT_THROWS + 2;
 
 const now = () => performance.timeOrigin + performance.now();
@@ -103,16 +103,15 @@ async function game(folder, args) {
   });
   const browser = await launchChromium();
   const page = await browser.newPage();
-  const presented = [];  // wall-clock presentation of each game picture, in order
-  let lastClick = null;
+  const presented = [];  // each game picture's wall-clock presentation and page title, in order
+  const clicks = [];  // the subject's clicks on the wall clock
   let subjectThrows = 0;
   let rss = 0;
   let finish;
   const done = new Promise((resolve) => { finish = resolve; });
-  await page.exposeBinding('clicked', (_source, at) => { lastClick = at; });
+  await page.exposeBinding('clicked', (_source, at) => { clicks.push(at); });
   await page.exposeBinding('presentedAt', async (_source, info) => {
-    presented.push({ at: info.at, click: lastClick });
-    lastClick = null;
+    presented.push(info);
     if (info.holdsBall && subjectThrows < SUBJECT_THROWS + 1) {
       subjectThrows++;
       if (subjectThrows % 50 === 0) rss = Math.max(rss, await peakRssMb(run.child.pid));
@@ -123,10 +122,18 @@ async function game(folder, args) {
   await page.addInitScript(() => {
     if (location.pathname.endsWith('/thankyou.htm')) window.ended();
     addEventListener('click', (e) => window.clicked(performance.timeOrigin + e.timeStamp), true);
+    // Each swapped-in picture's page title, by the picture's address: an entry
+    // may come after its picture was replaced (and then names no element).
+    const titles = new Map();
+    addEventListener('load', () => new MutationObserver(() => {
+      titles.set(document.querySelector('img.throw')?.src, document.title);
+    }).observe(document.documentElement, { childList: true }));
     new PerformanceObserver((list) => list.getEntries().forEach((entry) => {
-      if (!entry.element || !entry.element.matches('img.throw')) return;
+      if (entry.identifier !== 'throw') return;
       window.presentedAt({ at: performance.timeOrigin + entry.renderTime,
-        holdsBall: !!document.querySelector('td.player.p1 a[href="2to1.htm"]') });
+        title: titles.get(entry.url) ?? document.title,
+        holdsBall: !!entry.element?.isConnected &&
+          !!document.querySelector('td.player.p1 a[href="2to1.htm"]') });
     })).observe({ type: 'element', buffered: true });
   });
   await page.goto(await run.url);
@@ -139,22 +146,33 @@ async function game(folder, args) {
 
   // The game start on the wall clock: the earliest terminal line less its
   // throw's time, so within a fraction of a millisecond.
-  const times = await lastRow(folder, 'time.csv');
-  const onsets = await lastRow(folder, 'onset.csv');
+  const [times, onsets, receivers] = await Promise.all(['time.csv', 'onset.csv', 'log.csv']
+    .map((name) => lastRow(folder, name)));
   const startAt = Math.min(...times.map((t, i) => reported[i + 1].at - t));
-  // presented[0] is the opening page; presented[n] throw n.
-  if (presented.length < TOTAL + 1) throw new Error(`only ${presented.length} pictures presented`);
-  const ticks = [], clicks = [], errors = [];
+  // Throws go to the presentations in order, by their titles: a page replaced
+  // before it was presented (in the navigate path) has none.
+  const names = [null, 'Alex', 'You', 'Jordan'];
+  const ticks = [], clickLags = [], errors = [];
+  let p = 1;  // presented[0] is the opening page
+  let previous = null;
   for (let n = 1; n <= TOTAL; n++) {
-    const shown = presented[n].at;
-    if (reported[n].thrower === 2) {
-      if (presented[n].click) clicks.push(shown - presented[n].click);
+    const { thrower, at: reportedAt } = reported[n];
+    const title = `${names[thrower]} throws to ${names[receivers[n - 1]]}`;
+    // A second entry for the throw before (consecutive throws differ) is skipped.
+    while (presented[p] && presented[p].title !== title && presented[p].title === previous) p++;
+    previous = title;
+    if (presented[p]?.title !== title) continue;
+    const shown = presented[p++].at;
+    if (thrower === 2) {
+      const click = clicks.filter((c) => c < reportedAt).pop();
+      if (click) clickLags.push(shown - click);
     } else {
       ticks.push(shown - (startAt + times[n - 1]));
     }
     if (onsets[n - 1] !== null) errors.push(Math.abs(startAt + onsets[n - 1] - shown));
   }
-  return { ticks, clicks, errors, rss, logged: errors.length };
+  return { ticks, clicks: clickLags, errors, rss,
+    logged: onsets.filter((o) => o !== null).length };
 }
 
 const figures = (prefix, { ticks, clicks }) => {
@@ -171,8 +189,10 @@ const navigateFolder = await programFolder();
 try {
   const swap = await game(swapFolder, []);
   const navigate = await game(navigateFolder, ['--display', 'navigate']);
-  for (const g of [swap, navigate]) {
-    if (g.clicks.length < SUBJECT_THROWS || g.ticks.length < SUBJECT_THROWS) {
+  // Every throw is presented in the swap path; in the navigate path the
+  // subject's own throw is often replaced before its picture is presented.
+  for (const [g, share] of [[swap, 1], [navigate, 0.4]]) {
+    if (g.clicks.length < share * SUBJECT_THROWS || g.ticks.length < share * SUBJECT_THROWS) {
       throw new Error(`too few measurements: ${g.clicks.length} clicks, ${g.ticks.length} ticks`);
     }
   }
@@ -180,6 +200,8 @@ try {
   figures('navigate_', navigate);
   print('onset_report_error_p99_ms', quantile(swap.errors, 0.99));
   print('onset_logged_share_pct', (100 * swap.logged) / TOTAL);
+  print('navigate_onset_logged_share_pct', (100 * navigate.logged) / TOTAL);
+  print('navigate_presented_share_pct', (100 * (navigate.ticks.length + navigate.clicks.length)) / TOTAL);
   print('startup_to_start_page_ms', await startup(swapFolder));
   print('game_rss_max_mb', Math.max(swap.rss, navigate.rss));
 } finally {

@@ -72,13 +72,13 @@ int main(int argc, char** argv) {
                  "How each throw reaches the window: swap (into the shown page, the default) or "
                  "navigate (a new page)")
       ->check(CLI::IsMember({"swap", "navigate"}));
-  CLI::Option* photodiode =
-      app.add_option("--photodiode", options.window.display.photodiode_frames,
-                     "Draw a photodiode patch in the bottom left corner: black, white for FRAMES "
-                     "frames (default 6) from each throw's first frame")
-          ->expected(0, 1)
-          ->type_name("[FRAMES]")
-          ->check(CLI::Range(1, 600));
+  bool photodiode = false;
+  app.add_flag("--photodiode", photodiode,
+               "Draw a photodiode patch in the bottom left corner: black, white for 6 frames "
+               "from each throw's first frame");
+  app.add_option("--photodiode-frames", options.window.display.photodiode_frames,
+                 "The frames the photodiode patch stays white (implies --photodiode)")
+      ->check(CLI::Range(1, 600));
   app.add_option("--port-log", options.port_log,
                  "Dry run of the TTL output: append every port write to FILE instead of "
                  "touching the hardware");
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
 
   options.delay_window = !Module1::Command.empty();
   options.window.display.swap = display == "swap";
-  if (photodiode->count() > 0 && options.window.display.photodiode_frames == 0) {
+  if (photodiode && options.window.display.photodiode_frames == 0) {
     options.window.display.photodiode_frames = kPhotodiodeFrames;
   }
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()

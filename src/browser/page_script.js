@@ -174,20 +174,25 @@
   // ---- When the page's picture reached the screen: its Element Timing
   // render time, else the second animation frame after it was put in place.
   var entries = window.PerformanceObserver && PerformanceObserver.supportedEntryTypes || [];
-  var elementTiming = entries.indexOf("element") >= 0, watching = null;
+  // Each shown picture is watched until it is reported: under load the entry
+  // may come after the next throw has replaced it (and then names no element).
+  var elementTiming = entries.indexOf("element") >= 0, watching = [];
   if (elementTiming) {
     new PerformanceObserver(function (list) {
       list.getEntries().forEach(function (entry) {
-        if (watching && entry.element === watching.img && entry.renderTime > 0) {
-          watching.render = entry.renderTime;
-          settle(watching, false);
-        }
+        watching.forEach(function (w) {
+          if ((entry.element === w.img || entry.url === w.url) && entry.renderTime > 0) {
+            w.render = entry.renderTime;
+            settle(w, false);
+          }
+        });
       });
     }).observe({ type: "element", buffered: true });
   }
   function settle(w, late) {
     if (w.sent || !(w.render || (w.frame && (late || !elementTiming)))) return;
     w.sent = true;
+    watching.splice(watching.indexOf(w), 1);
     clearTimeout(w.timer);
     var report = { type: "onset", number: w.number, time: w.render || w.frame };
     if (!send(report) && reports.length < 64) reports.push(report);
@@ -195,11 +200,10 @@
   // The page of navigation `n` shows `img`: the patch flashes from the frame
   // that shows it, and its onset is reported.
   function presented(n, img) {
-    if (watching) settle(watching, true);
-    watching = null;
     if (!img) return;
     img.setAttribute("elementtiming", "throw");
-    var w = watching = n ? { number: n, img: img } : null;
+    var w = n ? { number: n, img: img, url: img.src } : null;
+    if (w) watching.push(w);
     var shown = function () {
       flash();
       if (!w) return;

@@ -1,6 +1,7 @@
 #include "browser/page_socket.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <boost/beast/core/buffers_to_string.hpp>
 #include <boost/beast/websocket.hpp>
 #include <boost/json/src.hpp>
@@ -10,6 +11,7 @@
 
 #include "platform/clock.hpp"
 #include "platform/event_loop.hpp"
+#include "platform/fields.hpp"
 #include "platform/file_io.hpp"
 
 namespace browser {
@@ -52,9 +54,7 @@ std::optional<double> NumberField(const json::object& object, std::string_view n
 }
 
 bool IsPicture(const std::filesystem::path& file) {
-  std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string ext = platform::AsciiLower(file.extension().string());
   return ext == ".gif" || ext == ".png" || ext == ".jpg" || ext == ".jpeg" || ext == ".webp";
 }
 

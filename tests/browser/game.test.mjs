@@ -122,7 +122,7 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
     const subject = `S${players}${method}`;
     // The 4-player game shows the photodiode patch: black on the start page.
     const photodiode = players === 4;
-    const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode', '60'] : [])],
+    const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode-frames', '60'] : [])],
       subject, { animations: true, delay: '0.5,0.1' });
     const { page, shown, startPatch } = await play(run, method);
     const { receivers } = await checkLogs(run, subject);
