@@ -111,7 +111,7 @@ async function game(folder, args) {
   const done = new Promise((resolve) => { finish = resolve; });
   await page.exposeBinding('clicked', (_source, at) => { clicks.push(at); });
   await page.exposeBinding('presentedAt', async (_source, info) => {
-    presented.push(info);
+    if (info.at !== null) presented.push(info);
     if (info.holdsBall && subjectThrows < SUBJECT_THROWS + 1) {
       subjectThrows++;
       if (subjectThrows % 50 === 0) rss = Math.max(rss, await peakRssMb(run.child.pid));
@@ -121,7 +121,16 @@ async function game(folder, args) {
   await page.exposeBinding('ended', () => finish());
   await page.addInitScript(() => {
     if (location.pathname.endsWith('/thankyou.htm')) window.ended();
-    addEventListener('click', (e) => window.clicked(performance.timeOrigin + e.timeStamp), true);
+    let clicked = false;
+    addEventListener('click', (e) => {
+      clicked = true;
+      window.clicked(performance.timeOrigin + e.timeStamp);
+    }, true);
+    // A loaded page whose picture was never reported (rare) still gets its click.
+    addEventListener('load', () => setTimeout(() => {
+      const holdsBall = !!document.querySelector('td.player.p1 a[href="2to1.htm"]');
+      if (holdsBall && !clicked) window.presentedAt({ at: null, holdsBall });
+    }, 2000));
     // Each swapped-in picture's page title, by the picture's address: an entry
     // may come after its picture was replaced (and then names no element).
     const titles = new Map();

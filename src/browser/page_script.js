@@ -180,7 +180,7 @@
   if (elementTiming) {
     new PerformanceObserver(function (list) {
       list.getEntries().forEach(function (entry) {
-        watching.forEach(function (w) {
+        watching.slice().forEach(function (w) {
           if ((entry.element === w.img || entry.url === w.url) && entry.renderTime > 0) {
             w.render = entry.renderTime;
             settle(w, false);
