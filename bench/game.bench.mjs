@@ -109,13 +109,24 @@ async function game(folder, args) {
   let rss = 0;
   let finish;
   const done = new Promise((resolve) => { finish = resolve; });
-  await page.exposeBinding('clicked', (_source, at) => { clicks.push(at); });
+  let lastEvent = now();
+  const click = () => page.click(`td.player.p${++subjectThrows % 2 ? 1 : 3} a`).catch(() => {});
+  // A page left waiting (a click lost in a navigation, a picture never
+  // reported) gets its click after 3 s without news.
+  const watchdog = setInterval(async () => {
+    if (now() - lastEvent < 3000) return;
+    lastEvent = now();
+    const holds = await page.evaluate(() =>
+      !!document.querySelector('td.player.p1 a[href="2to1.htm"]')).catch(() => false);
+    if (holds) await click();
+  }, 1000);
+  await page.exposeBinding('clicked', (_source, at) => { clicks.push(at); lastEvent = now(); });
   await page.exposeBinding('presentedAt', async (_source, info) => {
+    lastEvent = now();
     if (info.at !== null) presented.push(info);
     if (info.holdsBall && subjectThrows < SUBJECT_THROWS + 1) {
-      subjectThrows++;
       if (subjectThrows % 50 === 0) rss = Math.max(rss, await peakRssMb(run.child.pid));
-      await page.click(`td.player.p${subjectThrows % 2 ? 1 : 3} a`).catch(() => {});
+      await click();
     }
   });
   await page.exposeBinding('ended', () => finish());
@@ -148,6 +159,7 @@ async function game(folder, args) {
   await page.goto(await run.url);
   await page.click('a.button');
   await done;
+  clearInterval(watchdog);
   rss = Math.max(rss, await peakRssMb(run.child.pid));
   await browser.close();
   run.child.kill('SIGTERM');
