@@ -6,7 +6,7 @@ VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev 
 # Debian packages the program uses at run time to show the experiment.
 VOLLETA_RUN_PACKAGES=(chromium)
 # Debian packages the tests need besides the build's.
-VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium)
+VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr)
 
 volleta_as_root() {
   if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
@@ -24,7 +24,8 @@ volleta_ensure_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# playwright-core for the browser tests, from the lock file. Node.js and npm
+# playwright-core and puppeteer-core (for Firefox, over WebDriver BiDi) for the
+# browser tests, from the lock file; neither downloads a browser. Node.js and npm
 # come from Debian's packages unless the machine already has them (some
 # Node.js builds ship npm inside their own nodejs package).
 volleta_ensure_npm() {
@@ -32,9 +33,10 @@ volleta_ensure_npm() {
   if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
     volleta_ensure_packages nodejs npm
   fi
-  if [[ ! -d $dir/node_modules/playwright-core || $dir/package-lock.json -nt $dir/node_modules/.package-lock.json ]]; then
+  if [[ ! -d $dir/node_modules/playwright-core || ! -d $dir/node_modules/puppeteer-core ||
+        $dir/package-lock.json -nt $dir/node_modules/.package-lock.json ]]; then
     echo "Installing npm packages in $dir" >&2
-    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    (cd "$dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null)
   fi
 }
 

@@ -23,6 +23,9 @@
 
 namespace {
 
+// The frames the photodiode patch stays white when --photodiode names none.
+constexpr int kPhotodiodeFrames = 6;
+
 // Runs one session: start-up, then the event loop until the program ends.
 int RunSession(const StartOptions& options) {
   boost::asio::io_context io;
@@ -70,6 +73,18 @@ int main(int argc, char** argv) {
                  "The browser to launch (default: the first of " + browser::KnownBrowserList() +
                      ")");
   app.add_flag("--headless", options.window.headless, "Launch the browser headless (tests, pilots)");
+  std::string display = "swap";
+  app.add_option("--display", display,
+                 "How each throw reaches the window: swap (into the shown page, the default) or "
+                 "navigate (a new page)")
+      ->check(CLI::IsMember({"swap", "navigate"}));
+  bool photodiode = false;
+  app.add_flag("--photodiode", photodiode,
+               "Draw a photodiode patch in the bottom left corner: black, white for 6 frames "
+               "from each throw's first frame");
+  app.add_option("--photodiode-frames", options.window.display.photodiode_frames,
+                 "The frames the photodiode patch stays white (implies --photodiode)")
+      ->check(CLI::Range(1, 600));
   app.add_option("--port-log", options.port_log,
                  "Dry run of the TTL output: append every port write to FILE instead of "
                  "touching the hardware");
@@ -138,6 +153,10 @@ int main(int argc, char** argv) {
   }
 
   options.delay_window = !Module1::Command.empty();
+  options.window.display.swap = display == "swap";
+  if (photodiode && options.window.display.photodiode_frames == 0) {
+    options.window.display.photodiode_frames = kPhotodiodeFrames;
+  }
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
                                             : std::filesystem::absolute(folder));
   const auto log_folder = [](const std::string& given) {
@@ -166,7 +185,11 @@ int main(int argc, char** argv) {
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
       const std::string device = ttl::CheckPortForSession(options.port_log, options.ttl_device);
-      std::cout << session::CheckSummary(device) << std::flush;
+      std::string summary = session::CheckSummary(device);
+      const std::size_t verdict = summary.rfind("All checks passed.");
+      summary.insert(verdict == std::string::npos ? summary.size() : verdict,
+                     "Display: " + game::DisplayDescription(options.window.display) + "\n");
+      std::cout << summary << std::flush;
       return platform::kExitOk;
     }
     return RunSession(options);

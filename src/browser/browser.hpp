@@ -1,5 +1,6 @@
 #pragma once
 // What the game needs of the browser window, and the events it raises.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +20,9 @@ class Browser {
   virtual void Stop() = 0;
   // Closes the browser window.
   virtual void Quit() = 0;
+  // The number of the navigation the last Navigate2 issued (from 1; 0 before
+  // any): the presented event names navigations by it.
+  virtual std::uint64_t NavigationNumber() const { return 0; }
 };
 
 // Receives the window's events.
@@ -29,6 +33,13 @@ class BrowserEvents {
   virtual void Sink_BeforeNavigate2(const std::string& URL) = 0;
   // The browser application is quitting (its window was closed).
   virtual void Sink_OnQuit() = 0;
+  // The window presented the page of navigation `navigation` (its picture
+  // reached the screen) at `time`, on the clock of platform::PreciseMilliseconds.
+  // Raised at most once per navigation, and only for pages the window reports.
+  virtual void Sink_Presented(std::uint64_t navigation, double time) {
+    static_cast<void>(navigation);
+    static_cast<void>(time);
+  }
 };
 
 }  // namespace browser

@@ -4,6 +4,7 @@
 #include <boost/beast/http/empty_body.hpp>
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/write.hpp>
+#include <boost/beast/websocket/rfc6455.hpp>
 #include <chrono>
 #include <map>
 #include <sstream>
@@ -58,14 +59,20 @@ std::uint64_t ParseCount(std::string_view text) {
   return value;
 }
 
+std::string FullUrl(const http::request<http::string_body>& req) {
+  return "http://" + std::string(req[http::field::host]) + std::string(req.target());
+}
+
 }  // namespace
 
 HttpSession::HttpSession(tcp::socket socket, std::shared_ptr<const Site> site,
                          std::shared_ptr<NavigationState> navigation,
-                         std::shared_ptr<EventStreams> streams)
+                         std::shared_ptr<EventStreams> streams,
+                         std::shared_ptr<PageSockets> sockets)
     : site_(std::move(site)),
       navigation_(std::move(navigation)),
       streams_(std::move(streams)),
+      sockets_(std::move(sockets)),
       stream_(std::move(socket)),
       buffer_(kHeaderLimit + kBodyLimit) {}
 
@@ -133,6 +140,8 @@ void HttpSession::Route(const Request& req) {
   const std::string html_path = "/" + site_->prefix + "/html/";
   if (path == events_path && !head) {
     StartEventStream(req, query);
+  } else if (path == "/" + site_->prefix + "/socket" && !head) {
+    StartPageSocket(req);
   } else if (path.starts_with(html_path)) {
     ServeHtml(req, path.substr(html_path.size()));
   } else {
@@ -153,7 +162,9 @@ void HttpSession::ServeHtml(const Request& req, std::string_view escaped) {
           ? IEquals(dest, "document")
           : platform::AsciiLower(req[http::field::accept]).find("text/html") != std::string::npos;
   const bool head = req.method() == http::verb::head;
-  if (document && !head && RaiseNavigation(req)) return;
+  if (document && !head && !navigation_->TakeApproved(FullUrl(req)) && RaiseNavigation(req)) {
+    return;
+  }
   ServeFile(req, *file, *key, document);
 }
 
@@ -162,8 +173,7 @@ bool HttpSession::RaiseNavigation(const Request& req) {
   std::optional<NavigationState::Answer> answer;
   bool handled = false;
   platform::RunHandler([&] {
-    answer = navigation_->RaiseBeforeNavigate("http://" + std::string(req[http::field::host]) +
-                                              std::string(req.target()));
+    answer = navigation_->RaiseBeforeNavigate(FullUrl(req));
     handled = true;
   });
   if (!handled) {
@@ -195,8 +205,10 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
   std::error_code ec;
   std::optional<std::string> bytes;
   if (fs::is_regular_file(file, ec)) bytes = platform::ReadFileBytes(file);
-  const std::uint64_t number =
-      document && !head ? navigation_->SeqForDocument(key) : navigation_->Seq();
+  const NavigationState::Served served = document && !head
+                                             ? navigation_->TakeDocument(key)
+                                             : NavigationState::Served{navigation_->Seq(), 0};
+  const PageScriptSettings script{site_->prefix, served.seq, served.number, site_->display};
   if (!bytes) {
     if (!document) {
       ReplyPlain(req, http::status::not_found, "Not found\n");
@@ -205,7 +217,7 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
     // The window can still be led on from here.
     Response res{http::status::not_found, req.version()};
     res.set(http::field::content_type, "text/html; charset=utf-8");
-    res.body() = kNotFoundPage + PageScript(site_->prefix, number);
+    res.body() = kNotFoundPage + PageScript(script);
     Reply(std::move(res), head, req.keep_alive());
     return;
   }
@@ -213,7 +225,7 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
   Response res{http::status::ok, req.version()};
   res.set(http::field::content_type, type);
   res.body() = std::move(*bytes);
-  if (type == "text/html") res.body() += PageScript(site_->prefix, number) + site_->page_extra;
+  if (type == "text/html") res.body() += PageScript(script) + site_->page_extra;
   // Stylesheets and still pictures can't change during a run and every run has
   // its own prefix, so the window may keep them. Animations are fetched anew,
   // so that each throw plays from its first frame.
@@ -243,6 +255,20 @@ void HttpSession::StartEventStream(const Request& req, std::string_view query) {
   stream->Start(header.str());
   if (const std::optional<std::string> missed = navigation_->CatchUp(known)) stream->Send(*missed);
   streams_->Add(stream);
+}
+
+void HttpSession::StartPageSocket(const Request& req) {
+  // Host was checked already; the page must be one of ours too, or a page of
+  // any other site could drive the game.
+  const std::string origin = "http://" + std::string(req[http::field::host]);
+  if (!beast::websocket::is_upgrade(req) || !IEquals(req[http::field::origin], origin)) {
+    ReplyPlain(req, http::status::forbidden, "Forbidden\n");
+    return;
+  }
+  stream_.expires_never();
+  auto socket = std::make_shared<PageSocket>(stream_.release_socket(), site_, navigation_, sockets_);
+  sockets_->Add(socket);
+  socket->Start(req);
 }
 
 void HttpSession::Reply(Response res, bool head, bool keep_alive) {

@@ -4,6 +4,8 @@
 //
 // Routes, under the run's prefix:
 //   /<prefix>/events       the page's event stream (event_stream.hpp)
+//   /<prefix>/socket       the page's WebSocket (page_socket.hpp): only from a
+//                          page of this server (its Origin)
 //   /<prefix>/html/<path>  a file of the html folder; a page request first
 //                          raises the before-navigate event
 #include <boost/asio/ip/tcp.hpp>
@@ -21,22 +23,16 @@
 
 #include "browser/event_stream.hpp"
 #include "browser/navigation_state.hpp"
-#include "browser/url_path.hpp"
+#include "browser/page_socket.hpp"
+#include "browser/site.hpp"
 
 namespace browser {
-
-// What the sessions of one server serve; fixed for the run.
-struct Site {
-  std::string prefix;  // 32 lowercase hex digits
-  std::uint16_t port;
-  HtmlFolder html;
-  std::string page_extra;  // added to every HTML page after the page script (a pilot's participant)
-};
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:
   HttpSession(boost::asio::ip::tcp::socket socket, std::shared_ptr<const Site> site,
-              std::shared_ptr<NavigationState> navigation, std::shared_ptr<EventStreams> streams);
+              std::shared_ptr<NavigationState> navigation, std::shared_ptr<EventStreams> streams,
+              std::shared_ptr<PageSockets> sockets);
 
   void Start() { Read(); }
   void Close();
@@ -59,6 +55,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
                  bool document);
   // Hands the connection over to a new event stream.
   void StartEventStream(const Request& req, std::string_view query);
+  // Hands the connection over to a page socket, when the upgrade request
+  // comes from a page of this server.
+  void StartPageSocket(const Request& req);
 
   // Sends `res` with the common headers; HEAD answers carry no body. Reads
   // the next request afterwards when `keep_alive`.
@@ -68,6 +67,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   std::shared_ptr<const Site> site_;
   std::shared_ptr<NavigationState> navigation_;
   std::shared_ptr<EventStreams> streams_;
+  std::shared_ptr<PageSockets> sockets_;
   boost::beast::tcp_stream stream_;
   boost::beast::flat_buffer buffer_;
   std::optional<boost::beast::http::request_parser<boost::beast::http::string_body>> parser_;

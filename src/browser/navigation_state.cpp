@@ -15,14 +15,15 @@ std::string NavigateEvent(std::uint64_t seq, const std::string& url) {
 
 std::optional<std::string> NavigationState::Navigate(const std::string& key,
                                                      const std::string& url) {
+  ++number_;
   if (in_document_) {
     redirect_ = url;
-    Remember(key, seq_);
+    Remember(key, {seq_, number_});
     return std::nullopt;
   }
   ++seq_;
   latest_ = url;
-  Remember(key, seq_);
+  Remember(key, {seq_, number_});
   return NavigateEvent(seq_, url);
 }
 
@@ -49,12 +50,24 @@ std::optional<NavigationState::Answer> NavigationState::RaiseBeforeNavigate(
   return Answer{Answer::kServe, {}};
 }
 
-std::uint64_t NavigationState::SeqForDocument(const std::string& key) {
+NavigationState::Served NavigationState::TakeDocument(const std::string& key) {
   const auto it = pending_.find(key);
-  if (it == pending_.end()) return seq_;
-  const std::uint64_t number = it->second;
+  if (it == pending_.end()) return {seq_, 0};
+  const Served served = it->second;
   pending_.erase(it);
-  return number;
+  return served;
+}
+
+void NavigationState::Approve(const std::string& url) {
+  if (approved_.size() < kMaxPending) approved_.insert(url);
+}
+
+bool NavigationState::TakeApproved(const std::string& url) { return approved_.erase(url) > 0; }
+
+void NavigationState::RaisePresented(std::uint64_t number, double time) {
+  if (events_ == nullptr || !presented_.insert(number).second) return;
+  if (presented_.size() > 4 * kMaxPending) presented_.erase(presented_.begin());
+  events_->Sink_Presented(number, time);
 }
 
 std::optional<std::string> NavigationState::CatchUp(std::uint64_t known) const {
@@ -63,12 +76,13 @@ std::optional<std::string> NavigationState::CatchUp(std::uint64_t known) const {
   return NavigateEvent(seq_, latest_);
 }
 
-void NavigationState::Remember(const std::string& key, std::uint64_t number) {
-  pending_[key] = number;
+void NavigationState::Remember(const std::string& key, Served served) {
+  pending_[key] = served;
   while (pending_.size() > kMaxPending) {
     const auto oldest =
-        std::min_element(pending_.begin(), pending_.end(),
-                         [](const auto& a, const auto& b) { return a.second < b.second; });
+        std::min_element(pending_.begin(), pending_.end(), [](const auto& a, const auto& b) {
+          return a.second.number < b.second.number;
+        });
     pending_.erase(oldest);
   }
 }

@@ -2,14 +2,18 @@
 // Where the program has sent the window, shared by the server and the HTTP
 // sessions it accepted.
 //
-// Navigations are numbered. A page is served with the number of the last
-// navigation it accounts for; its event stream then receives only newer ones.
+// Navigations are counted twice. Their sequence number orders the pushes: a
+// page is served with the sequence number of the last navigation it accounts
+// for, and its event stream then receives only newer ones. Every Navigate2
+// also gets a number of its own (a redirect shares its request's sequence
+// number but not this one), by which the page reports when it was presented.
 // While a page request's before-navigate event is being handled, Navigate2
 // and Stop instead decide that request's answer.
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "browser/browser.hpp"
@@ -39,10 +43,28 @@ class NavigationState {
   // throws is passed on.
   std::optional<Answer> RaiseBeforeNavigate(const std::string& url);
 
-  // The number a document served for `key` accounts for: that of a
-  // navigation issued to it, or the newest.
-  std::uint64_t SeqForDocument(const std::string& key);
+  // What a document served (or swapped in) for `key` accounts for: the
+  // sequence number of a navigation issued to it, or the newest, and that
+  // navigation's own number (0 when none was issued to it).
+  struct Served {
+    std::uint64_t seq = 0;
+    std::uint64_t number = 0;
+  };
+  Served TakeDocument(const std::string& key);
+  std::uint64_t SeqForDocument(const std::string& key) { return TakeDocument(key).seq; }
   std::uint64_t Seq() const { return seq_; }
+  // The number of the last navigation issued.
+  std::uint64_t Number() const { return number_; }
+
+  // A page request the page asked for after its before-navigate event was
+  // raised another way (over the page's socket): the next document request
+  // for `url` (a URL path) is served without raising it again.
+  void Approve(const std::string& url);
+  bool TakeApproved(const std::string& url);
+
+  // Raises the presented event; nothing once detached. What the handler
+  // throws is passed on.
+  void RaisePresented(std::uint64_t number, double time);
   // The event owed to a page whose stream opens knowing `known` navigations.
   std::optional<std::string> CatchUp(std::uint64_t known) const;
 
@@ -50,16 +72,19 @@ class NavigationState {
   void DetachEvents() { events_ = nullptr; }
 
  private:
-  void Remember(const std::string& key, std::uint64_t number);
+  void Remember(const std::string& key, Served served);
 
   BrowserEvents* events_;
+  std::uint64_t number_ = 0;
+  std::set<std::string> approved_;
+  std::set<std::uint64_t> presented_;
   // The newest navigation issued outside a page request: number and URL path.
   std::uint64_t seq_ = 0;
   std::string latest_;
   // Pages a navigation was issued to and the number a page served for it
   // starts from, so that a later navigation issued while it was loading
   // still reaches it.
-  std::map<std::string, std::uint64_t> pending_;
+  std::map<std::string, Served> pending_;
   // The page request whose before-navigate event is being handled.
   bool in_document_ = false;
   bool stop_called_ = false;

@@ -1,12 +1,18 @@
 (function () {
-  var seq = /*@SEQ@*/0, src = "/@PREFIX@/events", es = null, retry = null, gone = false;
+  var seq = /*@SEQ@*/0, number = /*@NUMBER@*/0, swap = /*@SWAP@*/false;
+  var diodeFrames = /*@PHOTODIODE@*/0;
+  var base = "/@PREFIX@/", es = null, retry = null, gone = false;
+  var self = document.currentScript;
+
+  // ---- The event stream: navigations pushed by the program, and its end.
   function shut() {
     if (retry) { clearTimeout(retry); retry = null; }
     if (es) { es.close(); es = null; }
+    if (ws) { ws.onclose = null; ws.close(); ws = null; ready = false; }
   }
   function open() {
     if (gone || es) return;
-    es = new EventSource(src + "?seq=" + seq);
+    es = new EventSource(base + "events?seq=" + seq);
     es.addEventListener("navigate", function (e) {
       var n = Number(e.lastEventId);
       if (n > seq) { seq = n; location.replace(e.data); }
@@ -20,9 +26,222 @@
         if (!gone) retry = setTimeout(open, 200);
       }
     };
+    connect();
   }
+
+  // ---- The throw picture and the pictures kept at hand for it. A picture
+  // shown again in one document would start at its last frame: each throw
+  // gets a fresh blob: URL of the prefetched file, decoded before it is shown.
+  function throwPicture(root) {
+    return root.querySelector("img.throw") || root.querySelector('img[src*="anim/"]');
+  }
+  function pathOf(img) { return new URL(img.getAttribute("src"), document.baseURI).pathname; }
+  var first = throwPicture(document), picturePath = first ? pathOf(first) : "", pictures = {};
+  function stage(path) {
+    var img = new Image();
+    img.src = URL.createObjectURL(pictures[path].blob);
+    pictures[path].img = img;
+    return img.decode().catch(function () {});
+  }
+  function prefetch(urls) {
+    return Promise.all(urls.map(function (url) {
+      if (pictures[url]) return null;
+      return fetch(url).then(function (r) { return r.ok ? r.blob() : null; }).then(function (blob) {
+        if (!blob) return null;
+        pictures[url] = { blob: blob };
+        return stage(url);
+      }, function () {});
+    }));
+  }
+
+  // ---- The socket: swaps, followed links, clock pings, onset reports.
+  var ws = null, ready = false, reports = [];
+  function send(message) {
+    if (!ws || ws.readyState !== 1) return false;
+    ws.send(JSON.stringify(message));
+    return true;
+  }
+  function connect() {
+    if (gone || ws || !first || !window.WebSocket) return;
+    ws = new WebSocket("ws://" + location.host + base + "socket");
+    ws.binaryType = "arraybuffer";
+    ws.onopen = function () {
+      send({ type: "hello", path: location.pathname, picture: swap ? picturePath : "" });
+      while (reports.length && send(reports[0])) reports.shift();
+    };
+    ws.onmessage = function (e) {
+      if (typeof e.data !== "string") { receiveSwap(new Uint8Array(e.data)); return; }
+      var m = JSON.parse(e.data);
+      if (m.type === "ping") {
+        send({ type: "pong", time: performance.now() });
+      } else if (m.type === "pictures") {
+        prefetch(m.urls).then(function () { ready = send({ type: "ready" }); });
+      } else if (m.type === "navigate") {
+        location.replace(m.url);
+      }
+    };
+    ws.onclose = function () {
+      ws = null;
+      ready = false;
+      if (!gone) setTimeout(connect, 500);
+    };
+  }
+
+  // Where the page would go: over the socket while it can be swapped, else
+  // by loading the page.
+  function follow(href) {
+    var url = new URL(String(href), document.baseURI).href;
+    if (!(swap && ready && send({ type: "follow", url: url }))) location.assign(url);
+  }
+  document.addEventListener("click", function (e) {
+    if (!swap || !ready || e.defaultPrevented || e.button !== 0 ||
+        e.ctrlKey || e.shiftKey || e.metaKey || e.altKey) return;
+    var a = e.target.closest ? e.target.closest("a[href]") : null;
+    if (!a || (a.target && a.target !== "_self") || a.hasAttribute("download")) return;
+    var url = new URL(a.href);
+    if (url.origin !== location.origin || url.pathname.indexOf(base + "html/") !== 0) return;
+    e.preventDefault();
+    follow(url.href);
+  });
+  // The page's own scripts run with a window whose location setter follows.
+  var shimLocation = {
+    assign: follow, replace: follow,
+    get href() { return location.href; }, set href(v) { follow(v); },
+    toString: function () { return location.href; }
+  };
+  var shimWindow = new Proxy(window, {
+    get: function (t, k) {
+      if (k === "location") return shimLocation;
+      var v = Reflect.get(t, k);
+      return typeof v === "function" ? v.bind(t) : v;
+    },
+    set: function (t, k, v) {
+      if (k === "location") { follow(v); return true; }
+      return Reflect.set(t, k, v);
+    }
+  });
+  function runScripts(root) {
+    root.querySelectorAll("script").forEach(function (s) {
+      var type = (s.getAttribute("type") || "").toLowerCase();
+      if (s === self || s.src || (type && type.indexOf("javascript") < 0)) return;
+      try {
+        new Function("window", s.text.replace(/^\s*<!--/, ""))(shimWindow);
+      } catch (e) {
+        console.error(e);
+      }
+    });
+  }
+
+  // Puts the page file `bytes` in place of the shown page, as loading it
+  // would show it: title and head, body, throw picture, key handler.
+  function receiveSwap(data) {
+    var split = data.indexOf(10);
+    var head = JSON.parse(new TextDecoder().decode(data.subarray(0, split)));
+    var text = new TextDecoder(document.characterSet).decode(data.subarray(split + 1));
+    var doc = new DOMParser().parseFromString(text, "text/html");
+    var body = document.adoptNode(doc.body), picture = throwPicture(body), shown = picture;
+    if (picture) {
+      picturePath = pathOf(picture);
+      var kept = pictures[picturePath];
+      if (kept && kept.img) {
+        shown = kept.img;
+        Array.prototype.forEach.call(picture.attributes, function (a) {
+          if (a.name !== "src") shown.setAttribute(a.name, a.value);
+        });
+        picture.replaceWith(shown);
+        stage(picturePath);
+      }
+    }
+    // Head: what the new page has that the shown one lacks, and no more.
+    var olds = Array.prototype.slice.call(document.head.childNodes);
+    var news = Array.prototype.slice.call(doc.head.childNodes);
+    olds.forEach(function (o) {
+      var i = news.findIndex(function (n) { return n.isEqualNode(o); });
+      if (i < 0) o.remove(); else news.splice(i, 1);
+    });
+    news.forEach(function (n) { document.head.appendChild(document.adoptNode(n)); });
+    document.onkeypress = null;
+    var old = document.body;
+    document.documentElement.replaceChild(body, old);
+    var oldPicture = throwPicture(old);
+    if (oldPicture && oldPicture.src.indexOf("blob:") === 0) URL.revokeObjectURL(oldPicture.src);
+    runScripts(document.documentElement);
+    if (head.seq > seq) seq = head.seq;
+    number = head.number;
+    presented(number, shown);
+  }
+
+  // ---- When the page's picture reached the screen: its Element Timing
+  // render time, else the second animation frame after it was put in place.
+  var entries = window.PerformanceObserver && PerformanceObserver.supportedEntryTypes || [];
+  // Each shown picture is watched until it is reported: under load the entry
+  // may come after the next throw has replaced it (and then names no element).
+  var elementTiming = entries.indexOf("element") >= 0, watching = [];
+  if (elementTiming) {
+    new PerformanceObserver(function (list) {
+      list.getEntries().forEach(function (entry) {
+        watching.slice().forEach(function (w) {
+          if ((entry.element === w.img || entry.url === w.url) && entry.renderTime > 0) {
+            w.render = entry.renderTime;
+            settle(w, false);
+          }
+        });
+      });
+    }).observe({ type: "element", buffered: true });
+  }
+  function settle(w, late) {
+    if (w.sent || !(w.render || (w.frame && (late || !elementTiming)))) return;
+    w.sent = true;
+    watching.splice(watching.indexOf(w), 1);
+    clearTimeout(w.timer);
+    var report = { type: "onset", number: w.number, time: w.render || w.frame };
+    if (!send(report) && reports.length < 64) reports.push(report);
+  }
+  // The page of navigation `n` shows `img`: the patch flashes from the frame
+  // that shows it, and its onset is reported.
+  function presented(n, img) {
+    if (!img) return;
+    img.setAttribute("elementtiming", "throw");
+    var w = n ? { number: n, img: img, url: img.src } : null;
+    if (w) watching.push(w);
+    var shown = function () {
+      flash();
+      if (!w) return;
+      requestAnimationFrame(function () {
+        requestAnimationFrame(function () {
+          w.frame = performance.now();
+          settle(w, false);
+          w.timer = setTimeout(function () { settle(w, true); }, 1000);
+        });
+      });
+    };
+    if (img.complete) shown(); else img.decode().then(shown, shown);
+  }
+
+  // ---- The photodiode patch: black, white from each presented throw for a
+  // set number of frames.
+  var patch = null, flashes = 0;
+  if (diodeFrames > 0) {
+    patch = document.createElement("div");
+    patch.style.cssText = "position:fixed;left:0;bottom:0;width:40px;height:40px;margin:0;" +
+        "background:#000;z-index:2147483647;pointer-events:none";
+    document.documentElement.appendChild(patch);
+  }
+  function flash() {
+    if (!patch) return;
+    var run = ++flashes, left = diodeFrames + 1;
+    patch.style.background = "#fff";
+    // The first callback runs before the frame that shows the throw.
+    var tick = function () {
+      if (run !== flashes) return;
+      if (--left <= 0) patch.style.background = "#000"; else requestAnimationFrame(tick);
+    };
+    requestAnimationFrame(tick);
+  }
+
   // Pages kept in the back-forward cache must not hold a connection.
   addEventListener("pagehide", shut);
   addEventListener("pageshow", function (e) { if (e.persisted) open(); });
+  presented(number, first);
   open();
 })();

@@ -7,6 +7,7 @@
 #include "browser/event_stream.hpp"
 #include "browser/http_session.hpp"
 #include "browser/navigation_state.hpp"
+#include "browser/page_socket.hpp"
 #include "browser/url_path.hpp"
 
 namespace browser {
@@ -32,16 +33,17 @@ std::string RandomPrefix() {
 // handler of the request they are answering.
 struct Server::Impl : std::enable_shared_from_this<Impl> {
   Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder,
-       std::string page_extra)
+       DisplayOptions display, std::string page_extra)
       : acceptor(io),
         navigation(std::make_shared<NavigationState>(events)),
-        streams(std::make_shared<EventStreams>()) {
+        streams(std::make_shared<EventStreams>()),
+        sockets(std::make_shared<PageSockets>()) {
     const tcp::endpoint endpoint(net::ip::make_address_v4("127.0.0.1"), 0);
     acceptor.open(endpoint.protocol());
     acceptor.bind(endpoint);
     acceptor.listen(net::socket_base::max_listen_connections);
     site = std::make_shared<const Site>(
-        Site{RandomPrefix(), acceptor.local_endpoint().port(), HtmlFolder(folder),
+        Site{RandomPrefix(), acceptor.local_endpoint().port(), HtmlFolder(folder), display,
              std::move(page_extra)});
   }
 
@@ -56,14 +58,15 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 
   void Admit(tcp::socket socket) {
     sessions.remove_if([](const std::weak_ptr<HttpSession>& s) { return s.expired(); });
-    if (sessions.size() + streams->Count() >= kMaxConnections) {
+    if (sessions.size() + streams->Count() + sockets->Count() >= kMaxConnections) {
       boost::system::error_code ignored;
       socket.close(ignored);
       return;
     }
     boost::system::error_code ignored;
     socket.set_option(tcp::no_delay(true), ignored);
-    auto session = std::make_shared<HttpSession>(std::move(socket), site, navigation, streams);
+    auto session = std::make_shared<HttpSession>(std::move(socket), site, navigation, streams,
+                                                 sockets);
     sessions.push_back(session);
     session->Start();
   }
@@ -79,19 +82,22 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     }
     sessions.clear();
     streams->CloseAll();
+    sockets->CloseAll();
   }
 
   tcp::acceptor acceptor;
   std::shared_ptr<const Site> site;
   std::shared_ptr<NavigationState> navigation;
   std::shared_ptr<EventStreams> streams;
+  std::shared_ptr<PageSockets> sockets;
   std::list<std::weak_ptr<HttpSession>> sessions;
   bool shut_down = false;
 };
 
 Server::Server(boost::asio::io_context& io, BrowserEvents& events,
-               std::filesystem::path html_folder, std::string page_extra)
-    : impl_(std::make_shared<Impl>(io, events, html_folder, std::move(page_extra))) {
+               std::filesystem::path html_folder, DisplayOptions display,
+               std::string page_extra)
+    : impl_(std::make_shared<Impl>(io, events, html_folder, display, std::move(page_extra))) {
   impl_->Accept();
 }
 
@@ -105,10 +111,16 @@ void Server::Navigate2(const std::filesystem::path& page) {
     return;
   }
   const std::string url = UrlPathForKey(impl_->site->prefix, *key);
-  if (const std::optional<std::string> event = impl_->navigation->Navigate(*key, url)) {
-    impl_->streams->Broadcast(*event);
+  const std::optional<std::string> event = impl_->navigation->Navigate(*key, url);
+  if (!event) return;  // it answers the page request being handled
+  if (impl_->site->display.swap) {
+    const std::optional<std::filesystem::path> file = impl_->site->html.FileFor(*key);
+    if (file && impl_->sockets->SwapIn(*key, *file, *impl_->navigation)) return;
   }
+  impl_->streams->Broadcast(*event);
 }
+
+std::uint64_t Server::NavigationNumber() const { return impl_->navigation->Number(); }
 
 void Server::Stop() { impl_->navigation->Stop(); }
 
@@ -125,6 +137,7 @@ std::optional<std::string> Server::UrlFor(const std::filesystem::path& page) con
 }
 
 std::size_t Server::OpenStreams() const { return impl_->streams->Count(); }
+std::size_t Server::OpenSockets() const { return impl_->sockets->Count(); }
 bool Server::EverConnected() const { return impl_->streams->EverConnected(); }
 
 void Server::OnStreamsChanged(std::function<void(std::size_t)> callback) {

@@ -9,8 +9,14 @@
 //    Accept lists text/html) raises Sink_BeforeNavigate2 with the full URL.
 //    Stop in the handler answers 204 (the shown page stays); Navigate2 in the
 //    handler answers 303 to that page.
-//  - Navigate2 at any other time is pushed to the shown page over an event
-//    stream that a script appended to every HTML response keeps open.
+//  - Navigate2 at any other time reaches the shown pages: a page that shows
+//    the same page file and holds a ready socket gets the new file's bytes and
+//    swaps them in place (unless the display option says navigate); every
+//    other page is sent there over the event stream that a script appended to
+//    every HTML response keeps open.
+//  - A link a page follows over its socket raises Sink_BeforeNavigate2 as a
+//    page request would, and a page's report that it was presented raises
+//    Sink_Presented (page_socket.hpp).
 #include <boost/asio/io_context.hpp>
 #include <chrono>
 #include <cstddef>
@@ -22,6 +28,7 @@
 #include <string>
 
 #include "browser/browser.hpp"
+#include "browser/page_script.hpp"
 
 namespace browser {
 
@@ -33,7 +40,7 @@ class Server final : public Browser {
   // page script: empty but in a pilot, whose participant script it holds.
   // Throws boost::system::system_error when it cannot bind.
   Server(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
-         std::string page_extra = {});
+         DisplayOptions display = {}, std::string page_extra = {});
   ~Server() override;
   Server(const Server&) = delete;
   Server& operator=(const Server&) = delete;
@@ -42,6 +49,7 @@ class Server final : public Browser {
   void Stop() override;
   // Tells the shown pages that the program is ending and closes their streams.
   void Quit() override;
+  std::uint64_t NavigationNumber() const override;
 
   std::uint16_t Port() const;
   const std::string& Prefix() const;  // 32 lowercase hex digits
@@ -52,6 +60,8 @@ class Server final : public Browser {
 
   // Open page event streams.
   std::size_t OpenStreams() const;
+  // Open page sockets.
+  std::size_t OpenSockets() const;
   // Whether a page has ever connected its event stream.
   bool EverConnected() const;
   // Called with the number of open page streams whenever it changes.

@@ -17,7 +17,7 @@ Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesyst
       options_(options),
       out_(out),
       err_(err),
-      server_(io, events, std::move(html_folder),
+      server_(io, events, std::move(html_folder), options.display,
               options.participant ? PilotScript(*options.participant) : std::string()),
       signals_(io, SIGINT, SIGTERM),
       gone_timer_(io) {
@@ -43,6 +43,8 @@ void Window::Navigate2(const std::filesystem::path& page) {
 }
 
 void Window::Stop() { server_.Stop(); }
+
+std::uint64_t Window::NavigationNumber() const { return server_.NavigationNumber(); }
 
 void Window::Quit() {
   if (quitting_) return;

@@ -26,6 +26,7 @@ struct WindowOptions {
   // in its pages, and a window that can't be launched ends the game instead
   // of waiting for someone to open its address.
   std::optional<PilotParticipant> participant;
+  DisplayOptions display;   // --display, --photodiode
 };
 
 class Window final : public Browser {
@@ -46,6 +47,7 @@ class Window final : public Browser {
   // address); later ones go through the server.
   void Navigate2(const std::filesystem::path& page) override;
   void Stop() override;
+  std::uint64_t NavigationNumber() const override;
   // Closes the window; no event is raised after this.
   void Quit() override;
 

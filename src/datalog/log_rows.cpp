@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -30,7 +31,7 @@ std::filesystem::path g_log_folder;
 std::string Reason(int error_number) { return std::strerror(error_number); }
 
 struct Failure {
-  const char* name;  // "log.csv" or "time.csv"
+  const char* name;  // "log.csv", "time.csv" or "onset.csv"
   std::filesystem::path file;
   std::string reason;
   const std::string* row;
@@ -73,7 +74,7 @@ void WriteGameRows() {
   const struct {
     const char* name;
     const std::string* row;
-  } logs[] = {{"log.csv", &rows.throws}, {"time.csv", &rows.times}};
+  } logs[] = {{"log.csv", &rows.throws}, {"time.csv", &rows.times}, {"onset.csv", &rows.onsets}};
   for (const auto& log : logs) {
     const std::filesystem::path file = folder / log.name;
     std::string error;
@@ -86,7 +87,9 @@ void WriteGameRows() {
   if (failures.empty()) return;
 
   const std::string message = ProblemMessage(failures);
-  if (!failures.front().saved || !failures.back().saved) std::cerr << message << std::endl;
+  if (std::any_of(failures.begin(), failures.end(), [](const Failure& f) { return !f.saved; })) {
+    std::cerr << message << std::endl;
+  }
   platform::CurrentDialogs().MsgBox(message, "Log Problem");
 }
 
@@ -112,15 +115,18 @@ Rows BuildRows() {
     session += "," + CsvField(PlayerNames[static_cast<std::size_t>(p)].Text());
   }
 
-  Rows rows{session, session};
+  Rows rows{session, session, session};
   for (int n = 1; n <= TotalThrows; ++n) {
     const LogEntry entry = Entry(n);
     rows.throws += "," + std::to_string(entry.Receiver);
     // Modulo 2^32, read as signed: a wrapped clock still gives the true interval.
     rows.times += "," + std::to_string(static_cast<std::int32_t>(entry.Time - StartTime));
+    rows.onsets += ",";
+    if (entry.Onset) rows.onsets += std::to_string(static_cast<std::int32_t>(*entry.Onset - StartTime));
   }
   rows.throws += "\r\n";
   rows.times += "\r\n";
+  rows.onsets += "\r\n";
   return rows;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The game's rows in the throw log (log/log.csv) and the timing log
-// (log/time.csv), built from the session state and appended to the files.
+// The game's rows in the throw log (log/log.csv), the timing log
+// (log/time.csv) and the display onset log (log/onset.csv), built from the
+// session state and appended to the files.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,9 +15,11 @@ std::string CsvField(std::string_view text);
 struct Rows {
   std::string throws;  // for log.csv: the receiver of each throw
   std::string times;   // for time.csv: each throw's milliseconds since the game start
+  std::string onsets;  // for onset.csv: when each throw was presented, the same way;
+                       // empty where the window reported nothing
 };
 
-// Both rows, each ending in CR LF, from the session state as it stands.
+// The rows, each ending in CR LF, from the session state as it stands.
 Rows BuildRows();
 
 // Appends `row` to `file` (created when missing) with one write, then flushes
@@ -29,14 +32,14 @@ bool AppendRow(const std::filesystem::path& file, std::string_view row, std::str
 std::filesystem::path LogFolder();
 void SetLogFolder(std::filesystem::path folder);
 
-// Appends the game's rows (BuildRows) to log.csv and time.csv of LogFolder(),
-// creating the log folder when missing. A row a log file would not take goes
+// Appends the game's rows (BuildRows) to log.csv, time.csv and onset.csv of
+// LogFolder(), creating the log folder when missing. A row a log file would not take goes
 // to the fallback file, and a "Log Problem" box says where it is.
 void WriteGameRows();
 
 // Where rows go that the log files would not take: the program folder's
 // log-unsaved.csv. Each row there starts with the name of the log it belongs
-// to ("log.csv" or "time.csv") as an extra first field.
+// to ("log.csv", "time.csv" or "onset.csv") as an extra first field.
 std::filesystem::path FallbackFile();
 
 }  // namespace datalog

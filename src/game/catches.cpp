@@ -33,4 +33,21 @@ void RecordLastCatch() {
   if (entry.Time == 0) entry.Time = platform::timeGetTime();
 }
 
+void RecordShown(int n, std::uint64_t navigation) {
+  if (n < 1 || n > Module1::TotalThrows) return;
+  Module1::ThrowLog.at(static_cast<std::size_t>(n)).Shown = navigation;
+}
+
+void RecordOnset(std::uint64_t navigation, double time) {
+  using namespace Module1;
+  if (navigation == 0 || !(time >= 0)) return;
+  for (int n = 1; n <= TotalThrows && static_cast<std::size_t>(n) < ThrowLog.size(); ++n) {
+    LogEntry &entry = ThrowLog[static_cast<std::size_t>(n)];
+    if (entry.Shown != navigation) continue;
+    // The whole milliseconds, modulo 2^32 like every timeGetTime reading.
+    if (!entry.Onset) entry.Onset = static_cast<std::uint32_t>(static_cast<std::uint64_t>(time));
+    return;
+  }
+}
+
 }  // namespace game

@@ -13,5 +13,11 @@ void PulseCatch(std::int16_t receiver);
 // The last logged throw may not have been recorded when the game ended on it:
 // it goes to whoever holds the ball, now, with its pulse.
 void RecordLastCatch();
+// Throw `n` was shown by the window's navigation `navigation` (0: not shown).
+void RecordShown(int n, std::uint64_t navigation);
+// The window presented navigation `navigation` at `time` (on the clock of
+// platform::PreciseMilliseconds): the onset of the logged throw it showed.
+// The first report counts; one for a throw not logged is ignored.
+void RecordOnset(std::uint64_t navigation, double time);
 
 }  // namespace game

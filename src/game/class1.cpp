@@ -59,8 +59,12 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
   game::RecordCatch(ThrowCount + 1, receiver);
   BallHolder = receiver;
   game::ReportThrow(2, receiver, ThrowCount < TotalThrows);
-  game::ShowPage(page::PageKind::kSubjectThrow, 2, receiver);
+  game::RecordShown(ThrowCount + 1, game::ShowPage(page::PageKind::kSubjectThrow, 2, receiver));
   ThrowCount += 1;
+}
+
+void Class1::Sink_Presented(std::uint64_t navigation, double time) {
+  game::RecordOnset(navigation, time);
 }
 
 void Class1::Sink_OnQuit() {

@@ -19,6 +19,7 @@ class Class1 final : public browser::BrowserEvents {
 
   void Sink_BeforeNavigate2(const std::string &URL) override;
   void Sink_OnQuit() override;
+  void Sink_Presented(std::uint64_t navigation, double time) override;
 
  private:
   frmMain &form_;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "game/frm_main.hpp"
+#include "game/terminal.hpp"
 #include "platform/clock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -20,6 +21,7 @@ void frmMain::Form_Load() {
   if (options_.delay_window) WaitBeforeWindow();
   window_ = std::make_unique<browser::Window>(io_, Events, platform::ProgramFolder() / "html",
                                               options_.window, std::cout, std::cerr);
+  game::ReportDisplay(options_.window.display);
   Module1::BrowserEvents = &Events;
   Module1::Browser = window_.get();
   Events.Sink = Module1::Browser;

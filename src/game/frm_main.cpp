@@ -65,11 +65,14 @@ void frmMain::Timer1_Timer() {
   ThrowsMade[thrower] += 1;
   const std::int16_t receiver = ScheduledReceiver(thrower, ThrowsMade[thrower]);
 
-  game::ShowPage(page::PageKind::kComputerThrow, thrower, receiver);
+  const std::uint64_t shown = game::ShowPage(page::PageKind::kComputerThrow, thrower, receiver);
   BallHolder = receiver;
 
   const bool counted = ThrowCount < TotalThrows;
-  if (counted) game::RecordCatch(ThrowCount + 1, receiver);
+  if (counted) {
+    game::RecordCatch(ThrowCount + 1, receiver);
+    game::RecordShown(ThrowCount + 1, shown);
+  }
   game::ReportThrow(thrower, receiver, counted);
 
   Timer1.SetInterval(NextDelay());

@@ -39,7 +39,7 @@ class frmMain {
   void Timer1_Timer();
   // The connection timer: sends the window to connected.htm, once.
   void Timer2_Timer();
-  // Appends the game's row to log/log.csv and log/time.csv.
+  // Appends the game's rows to log/log.csv, log/time.csv and log/onset.csv.
   void WriteData();
   // The window asked for the thank-you page: a pilot game ends here.
   void ThankYouShown();

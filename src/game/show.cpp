@@ -8,12 +8,15 @@
 
 namespace game {
 
-void ShowPage(page::PageKind kind, int thrower, int receiver) {
+std::uint64_t ShowPage(page::PageKind kind, int thrower, int receiver) {
   try {
     const std::filesystem::path page = page::ComposeGamePage(kind, thrower, receiver);
-    Module1::BrowserEvents->Sink->Navigate2(page);
+    browser::Browser &window = *Module1::BrowserEvents->Sink;
+    window.Navigate2(page);
+    return window.NavigationNumber();
   } catch (const std::exception &e) {
     ReportProblem(std::string("the game page could not be shown: ") + e.what());
+    return 0;
   }
 }
 

@@ -3,10 +3,13 @@
 // is sent to it. A page that can't be written is reported to the experimenter
 // and the game goes on: the throw is still recorded, so the session's data
 // survive a broken template.
+#include <cstdint>
+
 #include "page/compose.hpp"
 
 namespace game {
 
-void ShowPage(page::PageKind kind, int thrower, int receiver);
+// Returns the window's number for the navigation (0 when none was issued).
+std::uint64_t ShowPage(page::PageKind kind, int thrower, int receiver);
 
 }  // namespace game

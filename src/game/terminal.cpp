@@ -1,6 +1,7 @@
 #include "game/terminal.hpp"
 
 #include <iostream>
+#include <string>
 
 #include "session/module1.hpp"
 
@@ -35,7 +36,24 @@ void ReportThrow(int thrower, int receiver, bool counted) {
   }
 }
 
-void ReportGameOver() { Line("game over: rows appended to log/log.csv and log/time.csv"); }
+void ReportGameOver() {
+  Line("game over: rows appended to log/log.csv, log/time.csv and log/onset.csv");
+}
+
+std::string DisplayDescription(const browser::DisplayOptions& display) {
+  std::string text = display.swap
+                         ? "each throw swapped into the shown page (--display swap)"
+                         : "each throw loaded as a new page (--display navigate)";
+  if (display.photodiode_frames > 0) {
+    text += "; photodiode patch in the bottom left corner, white for " +
+            std::to_string(display.photodiode_frames) + " frames from each throw";
+  }
+  return text;
+}
+
+void ReportDisplay(const browser::DisplayOptions& display) {
+  Line("display: " + DisplayDescription(display));
+}
 
 void ReportWindowClosed() { Line("browser window closed: the program ends"); }
 

@@ -3,8 +3,13 @@
 // Nothing of it reaches the pages or the logs.
 #include <string>
 
+#include "browser/page_script.hpp"
+
 namespace game {
 
+// How the window shows the throws, in words.
+std::string DisplayDescription(const browser::DisplayOptions& display);
+void ReportDisplay(const browser::DisplayOptions& display);
 void ReportConnecting();
 void ReportGameStart();
 // A throw just shown; `counted` is false for the extra throw after the last

@@ -26,6 +26,12 @@ class SystemClock final : public Clock {
                                       static_cast<std::int64_t>(real_ms * g_scale.factor));
   }
 
+  double PreciseMilliseconds() override {
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+
   double SecondsSinceMidnight() override {
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
@@ -45,6 +51,8 @@ Clock* g_clock = &g_system_clock;
 void SetClock(Clock* clock) { g_clock = clock != nullptr ? clock : &g_system_clock; }
 
 std::uint32_t timeGetTime() { return g_clock->Milliseconds(); }
+
+double PreciseMilliseconds() { return g_clock->PreciseMilliseconds(); }
 
 double SecondsSinceMidnight() { return g_clock->SecondsSinceMidnight(); }
 

@@ -12,6 +12,8 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds of a monotonic clock, as an unsigned 32-bit count that wraps.
   virtual std::uint32_t Milliseconds() = 0;
+  // The same clock with the fraction and without the wrap.
+  virtual double PreciseMilliseconds() { return Milliseconds(); }
   // Seconds since local midnight, with the fractional part.
   virtual double SecondsSinceMidnight() = 0;
 };
@@ -22,6 +24,10 @@ void SetClock(Clock* clock);
 // Milliseconds of the monotonic clock, modulo 2^32. Take differences as
 // uint32_t subtraction so that a wrap never corrupts an interval.
 std::uint32_t timeGetTime();
+
+// The clock of timeGetTime in fractional milliseconds, unwrapped: its whole
+// part modulo 2^32 is the timeGetTime reading of that moment.
+double PreciseMilliseconds();
 
 // Seconds since local midnight, with the fractional part.
 double SecondsSinceMidnight();

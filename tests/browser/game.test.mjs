@@ -1,102 +1,134 @@
 // The real program end to end: whole short games in headless Chromium against
-// log.csv and time.csv, SIGTERM, and the launch path with --headless.
+// the three logs, each throw swapped into the page as its page file shows it
+// and its animation starting at its first frame; a page that loses its socket;
+// the navigate path; SIGTERM, and the launch path with --headless.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
-import readline from 'node:readline';
 import { launchChromium } from './lib/chromium.mjs';
+import { THROWS, FIRST_FRAME_MS, within, start, checkLogs, composedPages, shownMarkup,
+  firstFrameColour } from './lib/game_run.mjs';
 
-const { VOLLETA_EXE: EXE, VOLLETA_PROGRAM_DIR: PROGRAM_DIR } = process.env;
-const THROWS = 6;
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-game-'));
 const browser = await launchChromium();
+// A page of its own for decoding screenshots and parsing page files.
+const checker = await browser.newPage();
 after(() => Promise.all([browser.close(), fs.rm(root, { recursive: true, force: true })]));
 
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-// `promise`'s value, or 'timeout' after `ms`.
-const within = (promise, ms) => Promise.race([promise, sleep(ms).then(() => 'timeout')]);
+// The colour at the middle of a PNG screenshot.
+const middleColour = (png) => checker.evaluate(async (b64) => {
+  const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${b64}`)).blob());
+  const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+  const context = canvas.getContext('2d');
+  context.drawImage(bitmap, 0, 0);
+  const x = Math.floor(bitmap.width / 2), y = Math.floor(bitmap.height / 2);
+  return [...context.getImageData(x, y, 1, 1).data.slice(0, 3)];
+}, png.toString('base64'));
+const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 12);
 
-// Starts the program on a copy of the program folder with a short game, with no display.
-async function start(players, args, subject) {
-  const folder = await fs.mkdtemp(path.join(root, 'run-'));
-  await Promise.all(['html', 'settings', 'schedules'].map((sub) =>
-    fs.cp(path.join(PROGRAM_DIR, sub), path.join(folder, sub), { recursive: true })));
-  const schedule = players === 3 ? '1, 2323\r\n3, 2121\r\n' : '1, 234\r\n3, 214\r\n4, 231\r\n';
-  await fs.writeFile(path.join(folder, 'schedules', 'short.txt'), schedule);
-  const settings = await fs.readFile(
-    path.join(PROGRAM_DIR, 'settings', `${players}pl - include subject.txt`), 'latin1');
-  await fs.writeFile(path.join(folder, 'settings', 'short.txt'), settings
-    .replace(/^(Number of throws in the game,).*$/m, `$1${THROWS}`)
-    .replace(/^(Schedule file[^,]*,).*$/m, '$1short.txt')
-    .replace(/^(Delay between throws[^,]*,).*$/m, '$10.1,0.2'), 'latin1');
-
-  const env = { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' };
-  const child = spawn(EXE, ['--folder', folder, ...args, 'short.txt'],
-    { env, stdio: ['pipe', 'pipe', 'pipe'] });
-  child.stderr.pipe(process.stderr);
-  // Resolves at the first line of standard error that matches.
-  const says = (pattern) => new Promise((resolve) => readline.createInterface({ input: child.stderr })
-    .on('line', (line) => pattern.test(line) && resolve(line)));
-  child.stdin.end(`${subject}\n`);
-  const exited = new Promise((resolve) => child.on('exit', resolve));
-  // Checks that the program ends with status 0; the limit only catches a hang.
-  const ends = () => within(exited, 60000).then((code) => {
-    if (code === 'timeout') child.kill('SIGKILL');
-    assert.equal(code, 0);
+// Plays a game in a new page: the subject throws to each player in turn by
+// `method`. Every game page shown (loaded or swapped in) is recorded with its
+// markup and, for a swap, the colour of its throw picture (and of the
+// photodiode patch's corner) in screenshots and how long after the swap they
+// were done.
+const PATCH = { x: 5, y: 720 - 35, width: 10, height: 10 };
+async function play(run, method, { loseSocketAfter = 0 } = {}) {
+  const url = await run.firstLine;
+  assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
+  const page = await browser.newPage();
+  const targets = run.players === 3 ? [1, 3] : [1, 3, 4];
+  const shown = [];
+  let subjectThrows = 0;
+  let end;
+  const ended = new Promise((resolve) => { end = resolve; });
+  await page.exposeBinding('pageShown', async (_source, info) => {
+    if (info.where.endsWith('/thankyou.htm')) end();
+    if (!info.where.endsWith('/quindle.htm')) return;
+    shown.push(info);
+    if (info.how === 'swap' && info.box) {
+      const [png, patch] = [await page.screenshot({ clip: info.box }),
+        await page.screenshot({ clip: PATCH })];
+      info.elapsed = await page.evaluate(() => performance.now()) - info.at;
+      info.colour = await middleColour(png);
+      info.patch = await middleColour(patch);
+    }
+    if (loseSocketAfter && shown.length === loseSocketAfter) {
+      await page.evaluate(() => window.testSockets.forEach((s) => s.close()));
+    }
+    if (!info.holding) return;
+    const target = targets[subjectThrows++ % targets.length];
+    await (method === 'click' ? page.click(`td.player.p${target} a`, { timeout: 5000 })
+      : page.keyboard.press(String(target))).catch((e) => end(String(e)));
   });
-  let stdout = '';
-  child.stdout.on('data', (chunk) => { stdout += chunk; });
-  const firstLine = new Promise((resolve) =>
-    readline.createInterface({ input: child.stdout }).once('line', resolve));
-  return { folder, child, firstLine, ends, says, stdout: () => stdout };
+  await page.addInitScript({ content: `window.shownMarkup = ${shownMarkup};` });
+  await page.addInitScript(() => {
+    // The page's sockets, for the test that closes them.
+    const Native = window.WebSocket;
+    window.testSockets = [];
+    window.WebSocket = function (...args) {
+      const socket = new Native(...args);
+      window.testSockets.push(socket);
+      return socket;
+    };
+    const report = (how) => {
+      const picture = document.querySelector('img.throw');
+      const r = picture?.getBoundingClientRect();
+      window.pageShown({ how, where: location.pathname, at: performance.now(),
+        markup: window.shownMarkup(document),
+        holding: document.querySelector('a[href^="2to"]') !== null,
+        box: r && { x: r.x + r.width / 2 - 10, y: r.y + r.height / 2 - 10, width: 20, height: 20 } });
+    };
+    addEventListener('load', () => {
+      report('load');
+      new MutationObserver((changes) => {
+        if (changes.some((c) => [...c.addedNodes].includes(document.body))) report('swap');
+      }).observe(document.documentElement, { childList: true });
+    });
+  });
+  await page.goto(url);
+  const startPatch = await middleColour(await page.screenshot({ clip: PATCH }));
+  await page.click('a.button');  // the start page's way to the connecting screen
+  assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown.length}`);
+  assert.ok(subjectThrows >= 1);
+  return { page, shown, startPatch };
+}
+
+// Each logged throw was shown as its page file shows it; in the swap path
+// every logged throw was swapped in, its animation at its first frame when
+// the screenshot came before that frame ended.
+async function checkShown(run, shown, receivers, { swapped, photodiode = false }) {
+  const pages = await composedPages(run, receivers);
+  assert.ok(shown.length >= pages.length, `${shown.length} pages shown`);
+  for (let n = 0; n < pages.length; n++) {
+    const expected = await checker.evaluate(({ text, fn }) =>
+      eval(`(${fn})`)(new DOMParser().parseFromString(text, 'text/html')),
+    { text: pages[n].text, fn: shownMarkup.toString() });
+    assert.equal(shown[n].markup, expected, `throw ${n} (${shown[n].how})`);
+    if (n === 0 || !swapped) continue;
+    assert.equal(shown[n].how, 'swap', `throw ${n}`);
+    if (shown[n].elapsed < FIRST_FRAME_MS) {
+      assert.ok(near(shown[n].colour, firstFrameColour(pages[n].thrower, pages[n].receiver)),
+        `throw ${n} showed ${shown[n].colour} ${shown[n].elapsed} ms after the swap`);
+      // With the patch white for 60 frames (a second at most rates).
+      if (photodiode) assert.deepEqual(shown[n].patch, [255, 255, 255], `throw ${n}'s patch`);
+    }
+  }
 }
 
 for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
-  test(`a ${players}-player game, the subject throwing by ${method}`, async () => {
+  test(`a ${players}-player game in the swap path, the subject throwing by ${method}`, async () => {
     const subject = `S${players}${method}`;
-    const run = await start(players, ['--no-browser'], subject);
-    const url = await run.firstLine;
-    assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
-    const page = await browser.newPage();
-    const targets = players === 3 ? [1, 3] : [1, 3, 4];  // thrown to in turn
-    const shown = [];  // the throws the pages' pictures showed, as "XtoY"
-    let subjectThrows = 0;
-    let end;
-    const ended = new Promise((resolve) => { end = resolve; });
-    // Every loaded page reports its throw picture and whether the subject holds the ball.
-    await page.exposeBinding('reportPage', async (_source, { where, picture, holding }) => {
-      if (where.endsWith('/thankyou.htm')) end();
-      if (!where.endsWith('/quindle.htm')) return;
-      if (picture) shown.push(picture);
-      if (!holding) return;
-      const target = targets[subjectThrows++ % targets.length];
-      await (method === 'click' ? page.click(`td.player.p${target} a`, { timeout: 5000 })
-        : page.keyboard.press(String(target))).catch((e) => end(String(e)));
-    });
-    await page.addInitScript(() => addEventListener('load', () => window.reportPage({
-      where: location.pathname,
-      picture: /\dto\d(?=\.gif$)/.exec(document.querySelector('img.throw')?.src)?.[0],
-      holding: document.querySelector('a[href^="2to"]') !== null,
-    })));
-    await page.goto(url);
-    await page.click('a.button');  // the start page's way to the connecting screen
-    assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown}`);
-    assert.ok(shown.length >= THROWS && subjectThrows >= 1, `throws shown: ${shown}`);
-    // Each throw passes the ball on from whoever caught the one before.
-    shown.forEach((t, i) => assert.ok(t[0] !== t[3] && (i === 0 || t[0] === shown[i - 1][3]),
-      `throws ${shown}`));
-    // The rows appended for this game: the receivers the browser saw, in time order.
-    const [log, time] = await Promise.all(['log.csv', 'time.csv'].map(async (name) => {
-      const text = await fs.readFile(path.join(run.folder, 'log', name), 'latin1');
-      return text.trim().split(/\r?\n/).pop().split(',');
-    }));
-    assert.ok(log.includes(subject) && time.includes(subject), `rows ${log} / ${time}`);
-    assert.equal(log.slice(-THROWS).join(''), shown.slice(0, THROWS).map((t) => t[3]).join(''));
-    const times = time.slice(-THROWS).map(Number);
-    assert.ok(times.every((t, i) => t >= (times[i - 1] ?? 0)), `times ${times}`);
+    // The 4-player game shows the photodiode patch: black on the start page.
+    const photodiode = players === 4;
+    const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode-frames', '60'] : [])],
+      subject, { animations: true, delay: '0.5,0.1' });
+    const { page, shown, startPatch } = await play(run, method);
+    const { receivers } = await checkLogs(run, subject);
+    await checkShown(run, shown, receivers, { swapped: true, photodiode });
+    if (photodiode) assert.deepEqual(startPatch, [0, 0, 0]);
+    assert.match(run.stderr(), /display: each throw swapped into the shown page/);
     // Closing the page ends the program (after its grace for a page to return); so does SIGTERM.
     if (players === 3) await page.close();
     else run.child.kill('SIGTERM');
@@ -104,8 +136,21 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
   });
 }
 
+test('a page that loses its socket mid-game, and the navigate path, still log every throw', async () => {
+  for (const [args, subject] of [[[], 'SLOST'], [['--display', 'navigate'], 'SNAVIGATE']]) {
+    const run = await start(root, 3, ['--no-browser', ...args], subject);
+    const { page, shown } = await play(run, 'click', { loseSocketAfter: args.length ? 0 : 3 });
+    // A page left before it was presented reports nothing.
+    const { receivers } = await checkLogs(run, subject, { someOnsets: true });
+    await checkShown(run, shown, receivers, { swapped: false });
+    if (args.length) assert.ok(shown.every((s) => s.how === 'load'), 'navigate: every page loaded');
+    await page.close();
+    await run.ends();
+  }
+});
+
 test('with --headless the program launches the browser and ends when it does', async () => {
-  const run = await start(3, ['--headless', '--browser', '/usr/bin/chromium'], 'SHEADLESS');
+  const run = await start(root, 3, ['--headless', '--browser', '/usr/bin/chromium'], 'SHEADLESS');
   // An end before any page connected is a failed launch, not a closed window.
   await run.says(/the window shows the experiment/);
   const children = await fs.readFile(`/proc/${run.child.pid}/task/${run.child.pid}/children`, 'utf8');

@@ -5,6 +5,7 @@
 #include <boost/asio.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <boost/beast/websocket.hpp>
 #include <regex>
 #include <sstream>
 
@@ -13,6 +14,7 @@
 #include "browser/pilot_participant.hpp"
 #include "browser/server.hpp"
 #include "browser/window.hpp"
+#include "platform/clock.hpp"
 #include "session/module1.hpp"
 #include "support/program_folder.hpp"
 
@@ -111,7 +113,7 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
 
   const Reply page = Get(Path("start.htm"));
   EXPECT_TRUE(page.body().starts_with(kStartPage)) << page.body();
-  EXPECT_NE(page.body().find("/" + server.Prefix() + "/events"), std::string::npos);
+  EXPECT_NE(page.body().find("\"/" + server.Prefix() + "/\""), std::string::npos);
   EXPECT_NE(page.body().find("pagehide"), std::string::npos);
   EXPECT_EQ(folder.Read("html/start.htm"), kStartPage);  // never written into the file
 
@@ -123,13 +125,13 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
 // A real run's pages are the file and the page script, nothing more; a pilot's carry its
 // participant.
 TEST_F(ServerTest, OnlyAPilotsPagesCarryTheParticipant) {
-  EXPECT_EQ(Get(Path("start.htm")).body(), kStartPage + browser::PageScript(server.Prefix(), 0));
+  EXPECT_EQ(Get(Path("start.htm")).body(), kStartPage + browser::PageScript({server.Prefix(), 0, 0, {}}));
 
   const std::string participant = browser::PilotScript({"round", 7, 20});
   const std::string settings =
       "{ strategy: \"round\", seed: 7, minMs: 500, maxMs: 2000, speed: 20 }";
   EXPECT_NE(participant.find(settings), std::string::npos) << participant;
-  const browser::Server pilot(io, *this, Html(), participant);
+  const browser::Server pilot(io, *this, Html(), {}, participant);
   other = &pilot;
   host = "127.0.0.1:" + std::to_string(pilot.Port());
   const std::string page = Get(Path("start.htm")).body();
@@ -212,6 +214,117 @@ TEST_F(ServerTest, RefusesWhatIsNotForIt) {
   EXPECT_EQ(Get(start).result_int(), 200);
 }
 
+// A page socket as a page would hold it: opened with `origin` (none if
+// empty) under `host`; the handshake's status (101 when open).
+class SocketTest : public ServerTest {
+ protected:
+  using Ws = boost::beast::websocket::stream<boost::asio::ip::tcp::socket>;
+  int Open(Ws& ws, const std::string& target, const std::string& origin) {
+    ws.next_layer().connect({boost::asio::ip::make_address_v4("127.0.0.1"), server.Port()});
+    ws.set_option(boost::beast::websocket::stream_base::decorator(
+        [origin](boost::beast::websocket::request_type& req) {
+          if (!origin.empty()) req.set(http::field::origin, origin);
+        }));
+    boost::beast::websocket::response_type res;
+    std::optional<boost::beast::error_code> done;
+    ws.async_handshake(res, host, target, [&](auto ec) { done = ec; });
+    EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+    return res.result_int();
+  }
+  // The next message (empty when the socket ended). Pings are answered with
+  // the page's time, `page_clock()`, and skipped unless `pings`.
+  std::string Next(Ws& ws, const std::function<double()>& page_clock = [] { return 0.0; },
+                   bool pings = false) {
+    for (;;) {
+      boost::beast::flat_buffer buffer;
+      std::optional<boost::beast::error_code> done;
+      ws.async_read(buffer, [&](auto ec, auto) { done = ec; });
+      EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+      if (*done) return {};
+      std::string text = boost::beast::buffers_to_string(buffer.data());
+      if (text != R"({"type":"ping"})") return text;
+      Send(ws, R"({"type":"pong","time":)" + std::to_string(page_clock()) + "}");
+      if (pings) return text;
+    }
+  }
+  void Send(Ws& ws, const std::string& text) {
+    std::optional<boost::beast::error_code> done;
+    ws.async_write(boost::asio::buffer(text), [&](auto ec, auto) { done = ec; });
+    EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+  }
+  void Sink_Presented(std::uint64_t navigation, double time) override {
+    presented.emplace_back(navigation, time);
+  }
+  std::vector<std::pair<std::uint64_t, double>> presented;
+};
+
+TEST_F(SocketTest, OnlyThisServersPagesOpenOne) {
+  const std::string port = std::to_string(server.Port()), target = "/" + server.Prefix() + "/socket";
+  const struct {
+    std::string host, target, origin;
+    int status;
+  } cases[] = {
+      {"127.0.0.1:" + port, target, "http://evil.example", 403},
+      {"127.0.0.1:" + port, target, "", 403},
+      {"127.0.0.1:" + port, target, "http://localhost:" + port, 403},
+      {"127.0.0.1:" + port, target, "http://127.0.0.1:" + std::to_string(server.Port() + 1), 403},
+      {"evil.example:" + port, target, "http://evil.example:" + port, 403},
+      {"127.0.0.1:" + port, "/" + std::string(32, 'a') + "/socket", "http://127.0.0.1:" + port, 404},
+      {"127.0.0.1:" + port, target, "http://127.0.0.1:" + port, 101},
+      {"localhost:" + port, target, "http://localhost:" + port, 101},
+  };
+  for (const auto& c : cases) {
+    host = c.host;
+    Ws ws(io);
+    EXPECT_EQ(Open(ws, c.target, c.origin), c.status) << c.host << " " << c.target << " " << c.origin;
+  }
+}
+
+TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
+  Ws ws(io);
+  ASSERT_EQ(Open(ws, "/" + server.Prefix() + "/socket", "http://" + host), 101);
+  testing::internal::CaptureStderr();
+  // Malformed messages are dropped; the socket stays.
+  for (const std::string bad : {"not json", "[1]", R"({"type":7})", R"({"type":"onset","number":1})",
+                                R"({"type":"follow","url":"http://evil.example/x.htm"})",
+                                R"({"type":"hello","path":"/elsewhere/x.htm"})"})
+    Send(ws, bad);
+  Send(ws, R"({"type":"hello","path":")" + Path("start.htm") + R"(","picture":")" +
+               Path("2to3.gif") + R"("})");
+  EXPECT_EQ(Next(ws), R"({"type":"pictures","urls":[")" + Path("2to3.gif") + R"("]})");
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 6) << errors;
+  EXPECT_TRUE(urls.empty());
+
+  // A followed link raises the before-navigate event; a navigation to the page
+  // shown answers with the page file, one elsewhere with its address.
+  Send(ws, R"({"type":"ready"})");
+  on_navigate = [&](const std::string& url) {
+    server.Stop();
+    server.Navigate2(Html() / (url.ends_with("2to3.htm") ? "start.htm" : "sub dir/page two.htm"));
+  };
+  Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("2to3.htm") + R"("})");
+  const std::string swap = Next(ws);
+  EXPECT_EQ(swap, R"({"type":"swap","seq":0,"number":1})" "\n" + std::string(kStartPage));
+  Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("start.htm") + R"("})");
+  EXPECT_EQ(Next(ws), R"({"type":"navigate","url":")" + Path("sub%20dir/page%20two.htm") + "\"}");
+  EXPECT_EQ(urls, (std::vector{server.Origin() + Path("2to3.htm"), server.Origin() + Path("start.htm")}));
+
+  // The page's clock runs 1000 ms ahead: its onset comes back on ours.
+  const double before = platform::PreciseMilliseconds();
+  Send(ws, R"({"type":"onset","number":1,"time":)" + std::to_string(before + 1000) + "}");
+  const auto page_clock = [] { return platform::PreciseMilliseconds() + 1000; };
+  ASSERT_TRUE(SpinUntil(io, [&] { return !Next(ws, page_clock, true).empty() && !presented.empty(); },
+                        20s));
+  EXPECT_EQ(presented.front().first, 1u);
+  EXPECT_NEAR(presented.front().second, before, 50);
+
+  // An oversized message ends the socket.
+  Send(ws, R"({"type":"hello","path":")" + std::string(10000, 'x') + "\"}");
+  EXPECT_EQ(Next(ws), "");
+  EXPECT_TRUE(SpinUntil(io, [&] { return server.OpenSockets() == 0; }));
+}
+
 // Headless Chromium led on: pushed navigations and throws answered 303, 50 of
 // each in a row, a navigation answered 204, and one issued while loading.
 TEST_F(ServerTest, ChromiumFollowsEveryKindOfNavigation) {
@@ -275,7 +388,7 @@ class WindowTest : public BrowserTest {
   std::unique_ptr<browser::Window> Open(const std::string& browser) {
     out.str("");
     err.str("");
-    const browser::WindowOptions options{false, browser, false, {}};
+    const browser::WindowOptions options{false, browser, false, {}, {}};
     auto window = std::make_unique<browser::Window>(io, *this, Html(), options, out, err);
     window->Navigate2(Html() / "start.htm");
     return window;

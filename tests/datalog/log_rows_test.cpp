@@ -39,7 +39,7 @@ class LogTest : public ::testing::Test {
     const char* names[] = {"", "Ann", "You", "Cy", "Dee"};
     for (int p = 1; p <= 4; ++p) PlayerNames[p] = Value::FromField(names[p]);
     StartTime = 50000;
-    ThrowLog = {{}, {3, 51000}, {2, 52500}, {1, 60000}, {}};
+    ThrowLog = {{}, {3, 51000, 0, {}}, {2, 52500, 0, {}}, {1, 60000, 0, {}}, {}};
     fs::remove(program_.Path() / "log");
   }
 
@@ -62,11 +62,13 @@ TEST_F(LogTest, RowsQuoteTextLeaveNoFourthPlayerEmptyAndWrapTimes) {
   ThrowLog[1].Time = 0x00000100u;  // the clock wrapped during the game
   ThrowLog[2].Time = 0;            // never recorded
   ThrowLog[3].Time = 0x7FFFFF00u;  // more than 2^31 ms after the start
+  ThrowLog[1].Onset = 0x00000110u;
   const std::string identity =
       "\"S,1\",4pl - ostracize subject.txt,03/14/25,09:26,3,3,\"c\nd\",\"a\rb\",Ann,You,"
       "\"Cy, the \"\"third\"\"\",";
   EXPECT_EQ(datalog::BuildRows().throws, identity + ",3,2,1\r\n");
   EXPECT_EQ(datalog::BuildRows().times, identity + ",512,256,-2147483648\r\n");
+  EXPECT_EQ(datalog::BuildRows().onsets, identity + ",528,,\r\n");
 }
 
 TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
@@ -78,8 +80,15 @@ TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
   TtlEnabled = true;
   TtlCodes[4] = 44;
   TtlPort = 888;
-  ThrowLog[3] = {0, 0};  // the last throw, not yet recorded, goes to the ball holder
+  ThrowLog[3] = {};  // the last throw, not yet recorded, goes to the ball holder
   BallHolder = 4;
+  // The window's reports of when throws were presented: the first counts;
+  // one for a navigation that showed no logged throw is ignored.
+  ThrowLog[1].Shown = 7;
+  ThrowLog[2].Shown = 8;
+  form_.Events.Sink_Presented(7, 51016.9);
+  form_.Events.Sink_Presented(7, 51100);
+  form_.Events.Sink_Presented(9, 52000);
   form_.WriteData();
   TtlEnabled = false;
   TotalThrows = 0;
@@ -87,6 +96,7 @@ TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
   const std::string no_throws = Identity("0") + "\r\n";
   EXPECT_EQ(program_.Read("log/log.csv"), Identity() + ",3,2,4\r\n" + no_throws);
   EXPECT_EQ(program_.Read("log/time.csv"), Identity() + ",1000,2500,20000\r\n" + no_throws);
+  EXPECT_EQ(program_.Read("log/onset.csv"), Identity() + ",1016,,\r\n" + no_throws);
   EXPECT_EQ(program_.Read("port.log"), "70000.000 888 44\n");
   EXPECT_TRUE(dialogs_.boxes.empty());
   ttl::UnloadForm();
@@ -100,6 +110,8 @@ TEST_F(LogTest, UnwritableLogStillWritesTheOtherAndTheFallback) {
   const std::string times = Identity() + ",1000,2500,10000\r\n";
   const std::string fallback = "log.csv," + Identity() + ",3,2,1\r\n";
   EXPECT_EQ(program_.Read("log/time.csv"), times + times);
+  const std::string onsets = Identity() + ",,,\r\n";
+  EXPECT_EQ(program_.Read("log/onset.csv"), onsets + onsets);
   EXPECT_EQ(program_.Read("log-unsaved.csv"), fallback + fallback);
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
   EXPECT_EQ(dialogs_.boxes[0].title, "Log Problem");

@@ -37,16 +37,20 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   EXPECT_EQ(run.status, 0) << run.err;
   for (const char* line : {"Players: 4", "Total throws: 30",
                            "Player 1: 16 throws scheduled (to 2: 1, to 3: 8, to 4: 7)",
-                           "TTL output: on (port 888", "TTL device: recording port "}) {
+                           "TTL output: on (port 888", "TTL device: recording port ",
+                           "Display: each throw swapped into the shown page (--display swap)"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
   EXPECT_FALSE(folder.Exists("config/volleta/volleta.ini"));
 
   // An invalid ttl.txt leaves TTL output off, with a note saying why.
   folder.Write("ttl.txt", "1,10\n2,256\n3,30\n4,40\n888\n5\n");
-  run = Run({"--check", "s.txt"});
+  run = Run({"--check", "--display", "navigate", "--photodiode", "s.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("TTL output: off"), std::string::npos);
+  EXPECT_NE(run.out.find("Display: each throw loaded as a new page (--display navigate); "
+                         "photodiode patch in the bottom left corner, white for 6 frames"),
+            std::string::npos) << run.out;
   EXPECT_NE(run.err.find("the code for Player 2 is 256"), std::string::npos) << run.err;
 }
 

@@ -1,0 +1,120 @@
+#pragma once
+// The shown pages' WebSockets. Over its socket a page
+//  - says which page it is, gets the pictures to keep at hand, and says when
+//    it holds them ("ready": from then on it can be swapped);
+//  - answers the server's pings, which measure its clock against ours: the
+//    offset at the shortest round trip counts. A busy page answers late, so
+//    pings go every 50 ms until one came back within 2 ms (or five came
+//    back), then every 2 s; onsets reported before then wait for it;
+//  - reports when a navigation's page was presented (raised as the presented
+//    event, on our clock);
+//  - sends the URL of a link it was told to follow: the before-navigate event
+//    is raised as for a page request and answered with a swap or a navigation.
+// The server sends a page swaps (a binary message: one JSON line, then the
+// page file's bytes), navigations and pings.
+//
+// Pages send JSON text messages of at most kMaxMessage bytes; anything else
+// is dropped and logged on standard error.
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/core/tcp_stream.hpp>
+#include <boost/beast/http/message.hpp>
+#include <boost/beast/http/string_body.hpp>
+#include <boost/beast/websocket/stream.hpp>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browser/navigation_state.hpp"
+#include "browser/site.hpp"
+
+namespace browser {
+
+class PageSockets;
+
+class PageSocket : public std::enable_shared_from_this<PageSocket> {
+ public:
+  static constexpr std::size_t kMaxMessage = 8 * 1024;
+
+  PageSocket(boost::asio::ip::tcp::socket socket, std::shared_ptr<const Site> site,
+             std::shared_ptr<NavigationState> navigation, std::weak_ptr<PageSockets> sockets);
+
+  // Completes the WebSocket handshake of `upgrade`, then reads messages.
+  void Start(const boost::beast::http::request<boost::beast::http::string_body>& upgrade);
+  void Close();
+
+  // The key of the page shown, once it said; whether it can be swapped.
+  const std::string& Key() const { return key_; }
+  bool Ready() const { return ready_; }
+
+  // Sends the page file `bytes` to be swapped in as navigation `served`.
+  void SendSwap(const NavigationState::Served& served, const std::string& bytes);
+
+ private:
+  void Read();
+  void OnMessage(const std::string& text);
+  void OnHello(const std::string& path, const std::string& picture);
+  void OnPong(double page_time);
+  void OnOnset(std::uint64_t number, double page_time);
+  void OnFollow(const std::string& url);
+  void SendPing();
+  void PingLater();
+  bool Settled() const;
+  void Send(std::string message, bool binary);
+  void WriteNext();
+  void Drop(const std::string& why);
+
+  using Stream = boost::beast::websocket::stream<boost::beast::tcp_stream>;
+  std::shared_ptr<const Site> site_;
+  std::shared_ptr<NavigationState> navigation_;
+  std::weak_ptr<PageSockets> sockets_;
+  Stream ws_;
+  std::string host_;  // the Host the page was served under
+  boost::beast::flat_buffer buffer_;
+  struct Out {
+    std::string data;
+    bool binary;
+  };
+  std::deque<Out> queue_;
+  std::string key_;
+  bool ready_ = false;
+  bool closed_ = false;
+  // Clock measurement: the ping in flight, the best round trip so far and
+  // the page's clock minus ours at it.
+  boost::asio::steady_timer ping_timer_;
+  int pongs_ = 0;
+  double ping_sent_at_ = 0;
+  double best_round_trip_ = -1;
+  std::optional<double> offset_;
+  // Onsets reported before the first pong came back.
+  std::vector<std::pair<std::uint64_t, double>> early_onsets_;
+};
+
+class PageSockets {
+ public:
+  // Takes in a started socket; after CloseAll it is closed at once.
+  void Add(const std::shared_ptr<PageSocket>& socket);
+  void Remove(const PageSocket* socket);
+
+  // Swaps the page file `file` (key `key`) in as navigation `served` on every
+  // ready socket showing `key`. False, sending nothing, when there is none or
+  // the file can't be read.
+  bool SwapIn(const std::string& key, const std::filesystem::path& file,
+              NavigationState& navigation);
+
+  void CloseAll();
+  std::size_t Count() const { return sockets_.size(); }
+
+ private:
+  std::list<std::shared_ptr<PageSocket>> sockets_;
+  bool closed_ = false;
+};
+
+}  // namespace browser

@@ -1,0 +1,49 @@
+// A whole game in Debian's headless Firefox ESR, driven over WebDriver BiDi
+// (puppeteer-core), in the swap path: every throw after the first page is
+// swapped in, and the three logs are right.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { THROWS, start, checkLogs } from './lib/game_run.mjs';
+
+const FIREFOX = process.env.FIREFOX_PATH || '/usr/bin/firefox-esr';
+const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-firefox-'));
+after(() => fs.rm(root, { recursive: true, force: true }));
+
+test('a 3-player game in Firefox in the swap path', { skip: !(await fs.stat(FIREFOX).catch(() => null))
+  && `${FIREFOX} is not installed` }, async () => {
+  const run = await start(root, 3, ['--no-browser'], 'SFIREFOX');
+  const browser = await puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX,
+    headless: true, protocol: 'webDriverBiDi' });
+  try {
+    const page = await browser.newPage();
+    // Counts the pages swapped in, across the page loads of the tab.
+    await page.evaluateOnNewDocument(() => addEventListener('load', () =>
+      new MutationObserver(() => sessionStorage.setItem('swaps',
+        String(Number(sessionStorage.getItem('swaps')) + 1)))
+        .observe(document.documentElement, { childList: true })));
+    await page.goto(await run.firstLine);
+    await page.click('a.button');
+    for (let throws = 0; ; throws++) {
+      // The thank-you page, or a page where the subject holds the ball and has not thrown it.
+      const state = await (await page.waitForFunction(() => {
+        if (location.pathname.endsWith('/thankyou.htm')) return 'end';
+        return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
+      }, { timeout: 60000, polling: 50 })).jsonValue();
+      if (state === 'end') break;
+      await page.evaluate(() => { document.body.dataset.thrown = '1'; });
+      await page.click(`td.player.p${throws % 2 ? 3 : 1} a`);
+    }
+    const swaps = await page.evaluate(() => Number(sessionStorage.getItem('swaps')));
+    assert.ok(swaps >= THROWS, `${swaps} pages swapped in`);
+    await checkLogs(run, 'SFIREFOX');
+    assert.match(run.stderr(), /display: each throw swapped into the shown page/);
+  } finally {
+    await browser.close();
+  }
+  run.child.kill('SIGTERM');
+  await run.ends();
+});

@@ -1,0 +1,145 @@
+// The real program on a copy of the program folder with a short game, for the
+// whole-game tests in either browser.
+import assert from 'node:assert/strict';
+import { spawn, execFileSync } from 'node:child_process';
+import fs from 'node:fs/promises';
+import path from 'node:path';
+import readline from 'node:readline';
+
+const { VOLLETA_EXE: EXE, VOLLETA_PROGRAM_DIR: PROGRAM_DIR } = process.env;
+export const THROWS = 6;
+// The first frame of every test animation lasts this long; its second, last
+// frame is black.
+export const FIRST_FRAME_MS = 400;
+
+// A wait that does not keep node running once everything else is done.
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms).unref());
+// `promise`'s value, or 'timeout' after `ms`.
+export const within = (promise, ms) => Promise.race([promise, sleep(ms).then(() => 'timeout')]);
+
+// The colour of the first frame of the animation "XtoY" (start: X = Y = 0).
+export const firstFrameColour = (x, y) => [40 * x + 20, 40 * y + 20, 200];
+
+// A two-frame GIF of one pixel: `colour` for FIRST_FRAME_MS, then black; it
+// plays once.
+function twoFrameGif(colour) {
+  const delay = FIRST_FRAME_MS / 10;
+  const frame = (delayCs, lzw) => [0x21, 0xf9, 4, 0, delayCs & 255, delayCs >> 8, 0, 0,
+    0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, lzw, 0x01, 0];
+  return Buffer.from([...Buffer.from('GIF89a'), 1, 0, 1, 0, 0xf0, 0, 0, ...colour, 0, 0, 0,
+    ...frame(delay, 0x44), ...frame(0, 0x4c), 0x3b]);
+}
+
+async function copyProgram(folder, players, delay) {
+  await Promise.all(['html', 'settings', 'schedules'].map((sub) =>
+    fs.cp(path.join(PROGRAM_DIR, sub), path.join(folder, sub), { recursive: true })));
+  const schedule = players === 3 ? '1, 2323\r\n3, 2121\r\n' : '1, 234\r\n3, 214\r\n4, 231\r\n';
+  await fs.writeFile(path.join(folder, 'schedules', 'short.txt'), schedule);
+  const settings = await fs.readFile(
+    path.join(PROGRAM_DIR, 'settings', `${players}pl - include subject.txt`), 'latin1');
+  await fs.writeFile(path.join(folder, 'settings', 'short.txt'), settings
+    .replace(/^(Number of throws in the game,).*$/m, `$1${THROWS}`)
+    .replace(/^(Schedule file[^,]*,).*$/m, '$1short.txt')
+    .replace(/^(Delay between throws[^,]*,).*$/m, `$1${delay}`), 'latin1');
+}
+
+// Starts the program with no display. `animations`: replace the throw
+// animations by two-frame ones whose first frame tells which throw it is.
+export async function start(root, players, args, subject,
+  { animations = false, delay = '0.1,0.2' } = {}) {
+  const folder = await fs.mkdtemp(path.join(root, 'run-'));
+  await copyProgram(folder, players, delay);
+  if (animations) {
+    for (const dir of ['3player', '4player']) {
+      const anim = path.join(folder, 'html', 'anim', dir);
+      for (const name of await fs.readdir(anim)) {
+        const m = /^(\d)to(\d)\.gif$/.exec(name);
+        const colour = m ? firstFrameColour(Number(m[1]), Number(m[2])) : firstFrameColour(0, 0);
+        await fs.writeFile(path.join(anim, name), twoFrameGif(colour));
+      }
+    }
+  }
+
+  const env = { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' };
+  const child = spawn(EXE, ['--folder', folder, ...args, 'short.txt'],
+    { env, stdio: ['pipe', 'pipe', 'pipe'] });
+  child.stderr.pipe(process.stderr);
+  let stderr = '';
+  child.stderr.on('data', (chunk) => { stderr += chunk; });
+  // Resolves at the first line of standard error that matches.
+  const says = (pattern) => new Promise((resolve) => readline.createInterface({ input: child.stderr })
+    .on('line', (line) => pattern.test(line) && resolve(line)));
+  child.stdin.end(`${subject}\n`);
+  const exited = new Promise((resolve) => child.on('exit', resolve));
+  // Checks that the program ends with status 0; the limit only catches a hang.
+  const ends = () => within(exited, 60000).then((code) => {
+    if (code === 'timeout') child.kill('SIGKILL');
+    assert.equal(code, 0);
+  });
+  let stdout = '';
+  child.stdout.on('data', (chunk) => { stdout += chunk; });
+  const firstLine = new Promise((resolve) =>
+    readline.createInterface({ input: child.stdout }).once('line', resolve));
+  return { folder, players, child, firstLine, ends, says, stdout: () => stdout,
+    stderr: () => stderr };
+}
+
+// The last row of a log as its fields.
+export async function lastRow(folder, name) {
+  const text = await fs.readFile(path.join(folder, 'log', name), 'latin1');
+  return text.trim().split(/\r?\n/).pop().split(',');
+}
+
+// The game's three rows: the receivers, times and onsets of its logged throws.
+// Every throw has its onset (with `someOnsets`, at least one does), none
+// before its time.
+export async function checkLogs(run, subject, { someOnsets = false } = {}) {
+  const [log, time, onset] = await Promise.all(['log.csv', 'time.csv', 'onset.csv']
+    .map((name) => lastRow(run.folder, name)));
+  for (const row of [log, time, onset]) {
+    assert.equal(row.length, 12 + THROWS, `row ${row}`);
+    assert.equal(row[0], subject);
+  }
+  assert.deepEqual(onset.slice(0, 12), time.slice(0, 12));
+  const times = time.slice(12).map(Number);
+  assert.ok(times.every((t, i) => t >= (times[i - 1] ?? 0)), `times ${times}`);
+  if (someOnsets) assert.ok(onset.slice(12).some((v) => v !== ''), `onsets ${onset.slice(12)}`);
+  onset.slice(12).forEach((value, i) => {
+    if (someOnsets && value === '') return;
+    assert.match(value, /^\d+$/, `onsets ${onset.slice(12)}`);
+    assert.ok(Number(value) >= times[i], `onset ${value} before its time ${times[i]}`);
+  });
+  return { receivers: log.slice(12).map(Number), times };
+}
+
+// The page file the program composes for throw `n` (0: the opening page) of
+// a game whose receivers were `receivers`, from a copy of the run's folder.
+export async function composedPages(run, receivers) {
+  const folder = `${run.folder}-compose`;
+  await copyProgram(folder, run.players, '0.1,0.2');
+  const pages = [];
+  for (let n = 0; n <= receivers.length; n++) {
+    const thrower = n === 0 ? 2 : n === 1 ? 1 : receivers[n - 2] || 1;
+    const kind = n === 0 ? 'opening' : thrower === 2 ? 'subject' : 'computer';
+    execFileSync(process.env.VOLLETA_COMPOSE_EXPERIMENT_PAGE,
+      [folder, 'short.txt', kind, thrower, n === 0 ? 0 : receivers[n - 1], Math.max(0, n - 1)]
+        .map(String));
+    pages.push({ thrower, receiver: n === 0 ? 0 : receivers[n - 1],
+      text: await fs.readFile(path.join(folder, 'html', 'quindle.htm'), 'utf8') });
+  }
+  return pages;
+}
+
+// What a page shows, comparable between a live document and a parsed page
+// file: title, head scripts, body with the throw picture's address and timing
+// mark left out, and the server's own script (and the line breaks around it)
+// dropped. Runs in the browser.
+export function shownMarkup(doc) {
+  const body = doc.body.cloneNode(true);
+  body.querySelectorAll('script').forEach((s) => /EventSource/.test(s.text) && s.remove());
+  const picture = body.querySelector('img.throw');
+  picture?.removeAttribute('src');
+  picture?.removeAttribute('elementtiming');
+  return JSON.stringify({ title: doc.title, body: body.innerHTML.trimEnd(),
+    scripts: [...doc.head.querySelectorAll('script')].map((s) => s.text) });
+}
