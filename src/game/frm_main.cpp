@@ -54,9 +54,11 @@ void frmMain::Timer1_Timer() {
   using namespace Module1;
   if (ThrowCount > TotalThrows) {
     Timer1.SetEnabled(false);
-    WriteData();
-    BrowserEvents->Sink->Navigate2(platform::ProgramFolder() / "html" / "thankyou.htm");
+    if (GameOver) return;  // the rows are written once
+    GameOver = true;
     game::ReportGameOver();
+    WriteData();
+    BrowserEvents->Show(platform::ProgramFolder() / "html" / "thankyou.htm");
     return;
   }
 

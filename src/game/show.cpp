@@ -11,7 +11,7 @@ namespace game {
 void ShowPage(page::PageKind kind, int thrower, int receiver) {
   try {
     const std::filesystem::path page = page::ComposeGamePage(kind, thrower, receiver);
-    Module1::BrowserEvents->Sink->Navigate2(page);
+    Module1::BrowserEvents->Show(page);
   } catch (const std::exception &e) {
     ReportProblem(std::string("the game page could not be shown: ") + e.what());
   }
