@@ -6,13 +6,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <exception>
-#include <iostream>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 
@@ -29,33 +26,25 @@ std::filesystem::path g_log_folder;
 
 std::string Reason(int error_number) { return std::strerror(error_number); }
 
-struct Failure {
-  const char* name;  // "log.csv" or "time.csv"
-  std::filesystem::path file;
-  std::string reason;
-  const std::string* row;
-  bool saved = false;
-  std::string fallback_reason;
-};
+}  // namespace
 
-std::string ProblemMessage(const std::vector<Failure>& failures) {
+std::string ProblemMessage(const std::vector<RowOutcome>& outcomes) {
   std::string message;
-  for (const Failure& f : failures) {
+  for (const RowOutcome& o : outcomes) {
+    if (o.appended) continue;
     if (!message.empty()) message += "\n\n";
-    message += "This game's row could not be added to " + f.file.string() + ": " + f.reason + ".\n";
-    if (f.saved) {
+    message += "This game's row could not be added to " + o.file.string() + ": " + o.reason + ".\n";
+    if (o.saved) {
       message += "The row was saved in " + FallbackFile().string() +
-                 " instead, as a line beginning with \"" + f.name +
+                 " instead, as a line beginning with \"" + o.name +
                  ",\". Move it into the log by hand (without that first field).";
     } else {
-      message += "Nor could it be saved in " + FallbackFile().string() + " (" + f.fallback_reason +
-                 "). Copy this row into " + f.name + " by hand:\n" + *f.row;
+      message += "Nor could it be saved in " + FallbackFile().string() + " (" + o.fallback_reason +
+                 "). Copy this row into " + o.name + " by hand:\n" + o.row;
     }
   }
   return message;
 }
-
-}  // namespace
 
 std::filesystem::path LogFolder() {
   return g_log_folder.empty() ? platform::ProgramFolder() / "log" : g_log_folder;
@@ -63,33 +52,26 @@ std::filesystem::path LogFolder() {
 
 void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folder); }
 
-void WriteGameRows() {
+std::vector<RowOutcome> WriteGameRows() {
   std::error_code ec;
   const std::filesystem::path folder = LogFolder();
   std::filesystem::create_directories(folder, ec);  // an error shows in the appends below
 
   const Rows rows = BuildRows();
-  std::vector<Failure> failures;
-  const struct {
-    const char* name;
-    const std::string* row;
-  } logs[] = {{"log.csv", &rows.throws}, {"time.csv", &rows.times}};
-  for (const auto& log : logs) {
-    const std::filesystem::path file = folder / log.name;
-    std::string error;
-    if (AppendRow(file, *log.row, &error)) continue;
-    Failure failure{log.name, file, error, log.row, false, {}};
-    failure.saved = AppendRow(FallbackFile(), std::string(log.name) + "," + *log.row,
-                              &failure.fallback_reason);
-    failures.push_back(std::move(failure));
+  std::vector<RowOutcome> outcomes;
+  for (const auto& [name, row] : {std::pair{"log.csv", &rows.throws}, {"time.csv", &rows.times}}) {
+    RowOutcome o;
+    o.name = name;
+    o.file = folder / name;
+    o.row = *row;
+    o.appended = AppendRow(o.file, o.row, &o.reason);
+    if (!o.appended) {
+      o.saved = AppendRow(FallbackFile(), o.name + "," + o.row, &o.fallback_reason);
+    }
+    outcomes.push_back(std::move(o));
   }
-  if (failures.empty()) return;
-
-  const std::string message = ProblemMessage(failures);
-  if (!failures.front().saved || !failures.back().saved) std::cerr << message << std::endl;
-  platform::CurrentDialogs().MsgBox(message, "Log Problem");
+  return outcomes;
 }
-
 
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);

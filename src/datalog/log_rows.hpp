@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace datalog {
 
@@ -24,6 +25,17 @@ Rows BuildRows();
 // Returns false with the reason in `error`.
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
 
+// Where one of the game's rows went.
+struct RowOutcome {
+  std::string name;  // "log.csv" or "time.csv"
+  std::filesystem::path file;
+  std::string row;
+  bool appended = false;
+  std::string reason;  // why it could not be appended
+  bool saved = false;  // in the fallback file instead
+  std::string fallback_reason;
+};
+
 // The folder the game's rows go to: the program folder's log/, unless
 // SetLogFolder chose another (a pilot's log/pilot/). An empty path restores log/.
 std::filesystem::path LogFolder();
@@ -31,8 +43,12 @@ void SetLogFolder(std::filesystem::path folder);
 
 // Appends the game's rows (BuildRows) to log.csv and time.csv of LogFolder(),
 // creating the log folder when missing. A row a log file would not take goes
-// to the fallback file, and a "Log Problem" box says where it is.
-void WriteGameRows();
+// to the fallback file. Returns where each row went, log.csv first.
+std::vector<RowOutcome> WriteGameRows();
+
+// The "Log Problem" message for the rows that were not appended (where each
+// went, or the row itself to copy by hand); empty when both were.
+std::string ProblemMessage(const std::vector<RowOutcome>& outcomes);
 
 // Where rows go that the log files would not take: the program folder's
 // log-unsaved.csv. Each row there starts with the name of the log it belongs

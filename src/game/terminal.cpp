@@ -35,7 +35,20 @@ void ReportThrow(int thrower, int receiver, bool counted) {
   }
 }
 
-void ReportGameOver() { Line("game over: rows appended to log/log.csv and log/time.csv"); }
+void ReportGameOver() { Line("game over"); }
+
+void ReportLogRow(const datalog::RowOutcome& o) {
+  if (o.appended) {
+    Line(o.name + ": row appended");
+  } else if (o.saved) {
+    Line(o.name + ": could not be written (" + o.reason + "); row saved in " +
+         datalog::FallbackFile().filename().string());
+  } else {
+    Line(o.name + ": could not be written (" + o.reason + "), nor could " +
+         datalog::FallbackFile().filename().string() + " (" + o.fallback_reason +
+         "); the row is in the Log Problem message");
+  }
+}
 
 void ReportWindowClosed() { Line("browser window closed: the program ends"); }
 

@@ -3,6 +3,8 @@
 // Nothing of it reaches the pages or the logs.
 #include <string>
 
+#include "datalog/log_rows.hpp"
+
 namespace game {
 
 void ReportConnecting();
@@ -11,6 +13,8 @@ void ReportGameStart();
 // logged one.
 void ReportThrow(int thrower, int receiver, bool counted);
 void ReportGameOver();
+// Where one of the game's log rows went.
+void ReportLogRow(const datalog::RowOutcome& outcome);
 void ReportWindowClosed();
 // A failure the game steps over (a page that could not be written, say);
 // reported even when quiet.
