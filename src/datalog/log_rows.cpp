@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/file_lock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 
@@ -55,7 +56,11 @@ void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folde
 std::vector<RowOutcome> WriteGameRows() {
   std::error_code ec;
   const std::filesystem::path folder = LogFolder();
-  std::filesystem::create_directories(folder, ec);  // an error shows in the appends below
+  // An error shows in the appends below.
+  std::string ignored;
+  if (std::filesystem::create_directories(folder, ec)) {
+    platform::SyncFolder(folder.parent_path(), &ignored);
+  }
 
   const Rows rows = BuildRows();
   std::vector<RowOutcome> outcomes;
@@ -106,16 +111,31 @@ Rows BuildRows() {
   return rows;
 }
 
-bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error) {
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
+               std::chrono::milliseconds lock_wait) {
+  // Made here, or there already: a new file's folder entry is synced too.
+  bool created = true;
   int fd;
   do {
-    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) {
+      created = false;
+      fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    }
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
     *error = Reason(errno);
     return false;
   }
+  std::string ignored;
+  if (created) platform::SyncFolder(file.parent_path(), &ignored);  // not every share can
 
+  // Other stations may append to the same file: one row at a time, each at
+  // the true end of the file (which on a network share only the lock assures).
+  if (!platform::LockWholeFile(fd, lock_wait, error)) {
+    ::close(fd);
+    return false;
+  }
   struct stat before {};
   const bool have_size = ::fstat(fd, &before) == 0;
   ssize_t written;

@@ -1,6 +1,7 @@
 #pragma once
 // The game's rows in the throw log (log/log.csv) and the timing log
 // (log/time.csv), built from the session state and appended to the files.
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,10 +21,15 @@ struct Rows {
 // Both rows, each ending in CR LF, from the session state as it stands.
 Rows BuildRows();
 
-// Appends `row` to `file` (created when missing) with one write, then flushes
-// it to disk. A short write is cut back off so no half row stays behind.
-// Returns false with the reason in `error`.
-bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
+// How long an append waits for another station's append to the same file.
+inline constexpr std::chrono::milliseconds kLockWait{10000};
+
+// Appends `row` to `file` (created when missing, its folder then synced) with
+// one write under an exclusive lock on the file, then flushes it to disk. A
+// short write is cut back off so no half row stays behind. Returns false with
+// the reason in `error`, also when the file stays locked beyond `lock_wait`.
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
+               std::chrono::milliseconds lock_wait = kLockWait);
 
 // Where one of the game's rows went.
 struct RowOutcome {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/frm_main.hpp"
+#include "platform/file_lock.hpp"
 #include "session/module1.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
@@ -97,6 +98,17 @@ TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
   EXPECT_TRUE(dialogs_.boxes.empty());
   ttl::UnloadForm();
   ttl::SetPort(nullptr);
+
+  // While another station's append holds the file's lock, no row goes in.
+  const fs::path log = program_.Path() / "log" / "log.csv";
+  const int other = ::open(log.c_str(), O_WRONLY);
+  std::string error;
+  ASSERT_TRUE(platform::LockWholeFile(other, {}, &error)) << error;
+  EXPECT_FALSE(datalog::AppendRow(log, "x\r\n", &error, std::chrono::milliseconds(20)));
+  EXPECT_EQ(error, "another program kept it locked for 0 s");
+  ::close(other);
+  EXPECT_TRUE(datalog::AppendRow(log, "x\r\n", &error, {})) << error;
+  EXPECT_TRUE(program_.Read("log/log.csv").ends_with(no_throws + "x\r\n"));
 }
 
 // A log folder on a full, then read-only, small tmpfs; then a log file that is
