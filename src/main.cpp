@@ -166,7 +166,8 @@ int main(int argc, char** argv) {
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
       const std::string device = ttl::CheckPortForSession(options.port_log, options.ttl_device);
-      std::cout << session::CheckSummary(device) << std::flush;
+      std::cout << session::CheckSummary(device)
+                << datalog::CheckLogFolder(platform::ProgramFolder() / "log") << std::flush;
       return platform::kExitOk;
     }
     return RunSession(options);
