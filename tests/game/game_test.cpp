@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
+#include <utility>
 
 #include "game/class1.hpp"
 #include "game/frm_main.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
 #include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+#include "ttl/port.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
 #include "support/recording_browser.hpp"
@@ -301,6 +305,44 @@ TEST_F(GameTest, OneGamePerRunWhereverTheWindowIsSent) {
   EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled());
   EXPECT_TRUE(OneRowEndingIn("log.csv", ",3,1"));
   EXPECT_TRUE(OneRowEndingIn("time.csv", ",8000,9000"));
+}
+
+// The parallel port is the edge faked here: its first write throws, so the
+// first tick fails part-way. The failure is reported, the timers keep their
+// state (the failed tick is re-armed) and the game runs on to its end.
+TEST_F(GameTest, ATickThatFailsIsReportedAndTheGameGoesOn) {
+  struct FailingOncePort final : ttl::Port {
+    bool failed = false;
+    bool Outp(std::uint16_t, std::uint8_t, std::string*) override {
+      if (!std::exchange(failed, true)) throw std::runtime_error("the port went away");
+      return true;
+    }
+    std::string Describe() const override { return "failing once"; }
+  } port;
+  std::vector<std::string> reported;
+  struct Restore {
+    ~Restore() {
+      ttl::UnloadForm();
+      ttl::SetPort(nullptr);
+      platform::SetFailureReport(nullptr);
+    }
+  } restore;
+  ttl::SetPort(&port);
+  ttl::LoadForm();
+  platform::SetFailureReport([&](const std::string& what) { reported.push_back(what); });
+  TtlEnabled = true;
+  TtlCodes = {0, 1, 2, 3, 4};
+  TtlDuration = session::Value::FromField("5");
+  Schedule(2, {{1, {3, 4}}, {3, {1}}, {4, {1}}});
+  StartGame();
+  loop.Advance(8000);
+  EXPECT_EQ(reported, std::vector<std::string>{"the port went away"});
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(loop.NextDue(), 8000u);  // its interval, untouched by the failed tick
+  EXPECT_FALSE(form.Timer2.Enabled());
+  loop.Advance(60000);
+  EXPECT_EQ(browser.Pages().back(), "thankyou.htm");
+  EXPECT_TRUE(folder.Exists("log/log.csv") && folder.Exists("log/time.csv"));
 }
 
 TEST_F(GameTest, ClosingTheWindowEndsTheProgramWithoutLogs) {
