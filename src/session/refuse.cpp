@@ -24,7 +24,8 @@ std::string PlainText(const std::string& title, const std::string& file, std::st
     Refuse(title, file + " is not plain text: it is saved as UTF-16 (\"Unicode\")." + help);
   }
   if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos) {
-    const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+    const auto line =
+        1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
     Refuse(title, file + " is not plain text: byte " + std::to_string(nul + 1) + " (on line " +
                       std::to_string(line) + ") is a NUL byte, as in a file saved as UTF-16." +
                       help);

@@ -297,7 +297,8 @@ TEST_F(GameTest, OneGamePerRunWhereverTheWindowIsSent) {
   // After the end every way leads back to the thank-you page, and nothing
   // starts or writes anything again.
   browser.calls.clear();
-  for (const char* page : {"start.htm", "connecting.htm", "connected.htm", "2to1.htm", "thankyou.htm"}) {
+  for (const char* page :
+       {"start.htm", "connecting.htm", "connected.htm", "2to1.htm", "thankyou.htm"}) {
     Navigate(page);
   }
   EXPECT_EQ(browser.Pages(), std::vector<std::string>(4, "thankyou.htm"));

@@ -91,10 +91,11 @@ TEST_F(SettingsTest, UnusableValuesAreRefusedNamingRecordValueAndRange) {
   };
   const std::string throws = "The number of throws (record 2 of the settings file \"s.txt\") is ";
   const std::string whole = ".  It must be a whole number from 1 to 32767.";
+  const std::string delay = "delay (record 9 of the settings file \"s.txt\") is ";
   const Case cases[] = {
-      {"30", "soon,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"soon\"."},
-      {"30", "-1,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"-1\"."},
-      {"30", "0.5,", "0", "The random extra delay (record 9 of the settings file \"s.txt\") is \"\"."},
+      {"30", "soon,2.5", "0", "The minimum " + delay + "\"soon\"."},
+      {"30", "-1,2.5", "0", "The minimum " + delay + "\"-1\"."},
+      {"30", "0.5,", "0", "The random extra " + delay + "\"\"."},
       {"30", "0.5,2.5", "2.5",
        "The number of blank paragraphs (record 10 of the settings file \"s.txt\") is \"2.5\"."},
       {"30", "0.5,2.5", "many",
@@ -123,7 +124,8 @@ TEST_F(SettingsTest, FilesThatAreNotPlainTextAreRefusedAsSuch) {
   const std::string not_plain = "Settings Problem: The settings file \"s.txt\" is not plain text: ";
   const std::pair<std::string, std::string> cases[] = {
       {utf16, not_plain + "it is saved as UTF-16 (\"Unicode\")."},
-      {utf16.substr(2), not_plain + "byte 2 (on line 1) is a NUL byte, as in a file saved as UTF-16."},
+      {utf16.substr(2),
+       not_plain + "byte 2 (on line 1) is a NUL byte, as in a file saved as UTF-16."},
       {"Players,4" + std::string(1, '\0') + "\r\n", not_plain + "byte 10 (on line 1) is a NUL byte"},
   };
   for (const auto& [bytes, expected] : cases) {

@@ -49,7 +49,8 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   folder.Write("log/time.csv", "S1," + game + "8000,9500\r\n");
   run = Run({"--check", "s.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
-  for (const char* line : {"Logs: 2 games in ", "Warning: log.csv line 2: no matching row in time.csv",
+  for (const char* line : {"Logs: 2 games in ",
+                           "Warning: log.csv line 2: no matching row in time.csv",
                            "crash between the two appends"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
