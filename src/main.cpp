@@ -189,7 +189,8 @@ int main(int argc, char** argv) {
       const std::size_t verdict = summary.rfind("All checks passed.");
       summary.insert(verdict == std::string::npos ? summary.size() : verdict,
                      "Display: " + game::DisplayDescription(options.window.display) + "\n");
-      std::cout << summary << std::flush;
+      std::cout << summary << datalog::CheckLogFolder(platform::ProgramFolder() / "log")
+                << std::flush;
       return platform::kExitOk;
     }
     return RunSession(options);

@@ -25,4 +25,30 @@ int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::
   return platform::kExitOk;
 }
 
+std::string CheckLogFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (!std::filesystem::exists(folder / "log.csv", ec) &&
+      !std::filesystem::exists(folder / "time.csv", ec)) {
+    return "Logs: no rows yet in " + folder.string() + "\n";
+  }
+  std::string out;
+  try {
+    const LogSet logs = ReadLogs(folder);
+    out = "Logs: " + std::to_string(logs.games.size()) +
+          (logs.games.size() == 1 ? " game in " : " games in ") + folder.string() + "\n";
+    bool unpaired = false;
+    for (const LogProblem& problem : logs.problems) {
+      out += "Warning: " + Describe(problem) + "\n";
+      unpaired = unpaired || problem.what.find("no matching row") != std::string::npos;
+    }
+    if (unpaired) {
+      out += "Warning: a row in one log without its partner in the other is what a crash between "
+             "the two appends leaves; see \"After a crash\" in readme.htm.\n";
+    }
+  } catch (const LogFolderError& e) {
+    out = std::string("Warning: ") + e.what() + "\n";
+  }
+  return out;
+}
+
 }  // namespace datalog

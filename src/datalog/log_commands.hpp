@@ -3,6 +3,7 @@
 // written goes to standard output, the problems met to standard error.
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 namespace datalog {
 
@@ -13,5 +14,10 @@ enum class LogCommand { kReport, kExport };
 // the file can't be written.
 int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::ostream& out,
                   std::ostream& err);
+
+// The logs' part of --check: how many games `folder` holds, then a line
+// "Warning: ..." for each problem in its logs. A row in one log without its
+// partner in the other is what a crash between the two appends leaves.
+std::string CheckLogFolder(const std::filesystem::path& folder);
 
 }  // namespace datalog

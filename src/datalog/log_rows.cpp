@@ -7,13 +7,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <exception>
-#include <iostream>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "platform/dialogs.hpp"
+#include "platform/file_lock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 
@@ -30,33 +28,25 @@ std::filesystem::path g_log_folder;
 
 std::string Reason(int error_number) { return std::strerror(error_number); }
 
-struct Failure {
-  const char* name;  // "log.csv", "time.csv" or "onset.csv"
-  std::filesystem::path file;
-  std::string reason;
-  const std::string* row;
-  bool saved = false;
-  std::string fallback_reason;
-};
+}  // namespace
 
-std::string ProblemMessage(const std::vector<Failure>& failures) {
+std::string ProblemMessage(const std::vector<RowOutcome>& outcomes) {
   std::string message;
-  for (const Failure& f : failures) {
+  for (const RowOutcome& o : outcomes) {
+    if (o.appended) continue;
     if (!message.empty()) message += "\n\n";
-    message += "This game's row could not be added to " + f.file.string() + ": " + f.reason + ".\n";
-    if (f.saved) {
+    message += "This game's row could not be added to " + o.file.string() + ": " + o.reason + ".\n";
+    if (o.saved) {
       message += "The row was saved in " + FallbackFile().string() +
-                 " instead, as a line beginning with \"" + f.name +
+                 " instead, as a line beginning with \"" + o.name +
                  ",\". Move it into the log by hand (without that first field).";
     } else {
-      message += "Nor could it be saved in " + FallbackFile().string() + " (" + f.fallback_reason +
-                 "). Copy this row into " + f.name + " by hand:\n" + *f.row;
+      message += "Nor could it be saved in " + FallbackFile().string() + " (" + o.fallback_reason +
+                 "). Copy this row into " + o.name + " by hand:\n" + o.row;
     }
   }
   return message;
 }
-
-}  // namespace
 
 std::filesystem::path LogFolder() {
   return g_log_folder.empty() ? platform::ProgramFolder() / "log" : g_log_folder;
@@ -64,35 +54,31 @@ std::filesystem::path LogFolder() {
 
 void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folder); }
 
-void WriteGameRows() {
+std::vector<RowOutcome> WriteGameRows() {
   std::error_code ec;
   const std::filesystem::path folder = LogFolder();
-  std::filesystem::create_directories(folder, ec);  // an error shows in the appends below
+  // An error shows in the appends below.
+  std::string ignored;
+  if (std::filesystem::create_directories(folder, ec)) {
+    platform::SyncFolder(folder.parent_path(), &ignored);
+  }
 
   const Rows rows = BuildRows();
-  std::vector<Failure> failures;
-  const struct {
-    const char* name;
-    const std::string* row;
-  } logs[] = {{"log.csv", &rows.throws}, {"time.csv", &rows.times}, {"onset.csv", &rows.onsets}};
-  for (const auto& log : logs) {
-    const std::filesystem::path file = folder / log.name;
-    std::string error;
-    if (AppendRow(file, *log.row, &error)) continue;
-    Failure failure{log.name, file, error, log.row, false, {}};
-    failure.saved = AppendRow(FallbackFile(), std::string(log.name) + "," + *log.row,
-                              &failure.fallback_reason);
-    failures.push_back(std::move(failure));
+  std::vector<RowOutcome> outcomes;
+  for (const auto& [name, row] : {std::pair{"log.csv", &rows.throws}, {"time.csv", &rows.times},
+                                    {"onset.csv", &rows.onsets}}) {
+    RowOutcome o;
+    o.name = name;
+    o.file = folder / name;
+    o.row = *row;
+    o.appended = AppendRow(o.file, o.row, &o.reason);
+    if (!o.appended) {
+      o.saved = AppendRow(FallbackFile(), o.name + "," + o.row, &o.fallback_reason);
+    }
+    outcomes.push_back(std::move(o));
   }
-  if (failures.empty()) return;
-
-  const std::string message = ProblemMessage(failures);
-  if (std::any_of(failures.begin(), failures.end(), [](const Failure& f) { return !f.saved; })) {
-    std::cerr << message << std::endl;
-  }
-  platform::CurrentDialogs().MsgBox(message, "Log Problem");
+  return outcomes;
 }
-
 
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -130,16 +116,31 @@ Rows BuildRows() {
   return rows;
 }
 
-bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error) {
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
+               std::chrono::milliseconds lock_wait) {
+  // Made here, or there already: a new file's folder entry is synced too.
+  bool created = true;
   int fd;
   do {
-    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) {
+      created = false;
+      fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    }
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
     *error = Reason(errno);
     return false;
   }
+  std::string ignored;
+  if (created) platform::SyncFolder(file.parent_path(), &ignored);  // not every share can
 
+  // Other stations may append to the same file: one row at a time, each at
+  // the true end of the file (which on a network share only the lock assures).
+  if (!platform::LockWholeFile(fd, lock_wait, error)) {
+    ::close(fd);
+    return false;
+  }
   struct stat before {};
   const bool have_size = ::fstat(fd, &before) == 0;
   ssize_t written;

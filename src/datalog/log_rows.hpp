@@ -2,9 +2,11 @@
 // The game's rows in the throw log (log/log.csv), the timing log
 // (log/time.csv) and the display onset log (log/onset.csv), built from the
 // session state and appended to the files.
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace datalog {
 
@@ -22,10 +24,26 @@ struct Rows {
 // The rows, each ending in CR LF, from the session state as it stands.
 Rows BuildRows();
 
-// Appends `row` to `file` (created when missing) with one write, then flushes
-// it to disk. A short write is cut back off so no half row stays behind.
-// Returns false with the reason in `error`.
-bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error);
+// How long an append waits for another station's append to the same file.
+inline constexpr std::chrono::milliseconds kLockWait{10000};
+
+// Appends `row` to `file` (created when missing, its folder then synced) with
+// one write under an exclusive lock on the file, then flushes it to disk. A
+// short write is cut back off so no half row stays behind. Returns false with
+// the reason in `error`, also when the file stays locked beyond `lock_wait`.
+bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
+               std::chrono::milliseconds lock_wait = kLockWait);
+
+// Where one of the game's rows went.
+struct RowOutcome {
+  std::string name;  // "log.csv" or "time.csv"
+  std::filesystem::path file;
+  std::string row;
+  bool appended = false;
+  std::string reason;  // why it could not be appended
+  bool saved = false;  // in the fallback file instead
+  std::string fallback_reason;
+};
 
 // The folder the game's rows go to: the program folder's log/, unless
 // SetLogFolder chose another (a pilot's log/pilot/). An empty path restores log/.
@@ -33,9 +51,14 @@ std::filesystem::path LogFolder();
 void SetLogFolder(std::filesystem::path folder);
 
 // Appends the game's rows (BuildRows) to log.csv, time.csv and onset.csv of
-// LogFolder(), creating the log folder when missing. A row a log file would not take goes
-// to the fallback file, and a "Log Problem" box says where it is.
-void WriteGameRows();
+// LogFolder(),
+// creating the log folder when missing. A row a log file would not take goes
+// to the fallback file. Returns where each row went, in that order.
+std::vector<RowOutcome> WriteGameRows();
+
+// The "Log Problem" message for the rows that were not appended (where each
+// went, or the row itself to copy by hand); empty when both were.
+std::string ProblemMessage(const std::vector<RowOutcome>& outcomes);
 
 // Where rows go that the log files would not take: the program folder's
 // log-unsaved.csv. Each row there starts with the name of the log it belongs

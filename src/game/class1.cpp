@@ -18,16 +18,45 @@ bool Has(const std::string& url, const char* keyword) {
   return pos != std::string::npos && pos > 0;
 }
 
+// Whether the URL is that of `page` (same file name; query and fragment aside).
+bool IsPage(const std::string& url, const std::filesystem::path& page) {
+  const std::string path = url.substr(0, url.find_first_of("?#"));
+  return !page.empty() && path.ends_with("/" + page.filename().string());
+}
+
 }  // namespace
+
+void Class1::Show(const std::filesystem::path& page) {
+  Shown = page;
+  Sink->Navigate2(page);
+}
+
+void Class1::KeepShown(const std::string& URL) {
+  if (IsPage(URL, Shown)) return;  // a reload, or the game's own navigation
+  Sink->Stop();
+  Sink->Navigate2(Shown);
+}
 
 void Class1::Sink_BeforeNavigate2(const std::string& URL) {
   using namespace Module1;
+  if (form_.GameOver) {
+    KeepShown(URL);
+    return;
+  }
+  // Mid-game only throws count. Back to the connection screen starts no second
+  // game and takes no new StartTime: the game page stays.
+  if (form_.GameStarted && (Has(URL, "connecting") || Has(URL, "connected") || !Has(URL, "2to"))) {
+    KeepShown(URL);
+    return;
+  }
   if (Has(URL, "connecting")) {
     form_.Timer2.SetEnabled(true);
     game::ReportConnecting();
     return;
   }
   if (Has(URL, "connected")) {
+    form_.GameStarted = true;
+    form_.Timer2.SetEnabled(false);
     Sink->Stop();
     game::ShowPage(page::PageKind::kOpening, 2, 0);
     form_.Timer1.SetInterval(8000);

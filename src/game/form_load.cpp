@@ -25,7 +25,7 @@ void frmMain::Form_Load() {
   Module1::BrowserEvents = &Events;
   Module1::Browser = window_.get();
   Events.Sink = Module1::Browser;
-  Events.Sink->Navigate2(platform::ProgramFolder() / "html" / Module1::StartPage);
+  Events.Show(platform::ProgramFolder() / "html" / Module1::StartPage);
 }
 
 // A second passes, with the loop running, before the window opens.

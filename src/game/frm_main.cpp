@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include <exception>
-#include <iostream>
 
 #include "datalog/log_rows.hpp"
 #include "game/catches.hpp"
@@ -54,9 +53,11 @@ void frmMain::Timer1_Timer() {
   using namespace Module1;
   if (ThrowCount > TotalThrows) {
     Timer1.SetEnabled(false);
-    WriteData();
-    BrowserEvents->Sink->Navigate2(platform::ProgramFolder() / "html" / "thankyou.htm");
+    if (GameOver) return;  // the rows are written once
+    GameOver = true;
     game::ReportGameOver();
+    WriteData();
+    BrowserEvents->Show(platform::ProgramFolder() / "html" / "thankyou.htm");
     return;
   }
 
@@ -96,17 +97,21 @@ void frmMain::ThankYouShown() {
 }
 
 void frmMain::WriteData() {
-  // A log problem must never end the session: it is reported and the game
-  // goes on to its thank-you page.
+  // A log problem must never end the session: it is reported, in one box, and
+  // the game goes on to its thank-you page.
+  std::string problem;
   try {
     game::RecordLastCatch();
-    datalog::WriteGameRows();
+    const std::vector<datalog::RowOutcome> outcomes = datalog::WriteGameRows();
+    for (const datalog::RowOutcome& outcome : outcomes) game::ReportLogRow(outcome);
+    problem = datalog::ProblemMessage(outcomes);
   } catch (const std::exception& e) {
-    const std::string message = std::string("Writing this game's log rows failed: ") + e.what();
-    std::cerr << message << std::endl;
-    try {
-      platform::CurrentDialogs().MsgBox(message, "Log Problem");
-    } catch (const std::exception&) {
-    }
+    problem = std::string("Writing this game's log rows failed: ") + e.what();
+    game::ReportProblem(problem);
+  }
+  if (problem.empty()) return;
+  try {
+    platform::CurrentDialogs().MsgBox(problem, "Log Problem");
+  } catch (const std::exception&) {
   }
 }

@@ -48,6 +48,9 @@ class frmMain {
 
   platform::Timer Timer1;
   platform::Timer Timer2;
+  // Set at the game start and at its end; neither is ever cleared in a run.
+  bool GameStarted = false;
+  bool GameOver = false;
   // The window's event sink; Module1::BrowserEvents points here once the
   // window is open.
   Class1 Events;

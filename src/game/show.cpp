@@ -11,9 +11,8 @@ namespace game {
 std::uint64_t ShowPage(page::PageKind kind, int thrower, int receiver) {
   try {
     const std::filesystem::path page = page::ComposeGamePage(kind, thrower, receiver);
-    browser::Browser &window = *Module1::BrowserEvents->Sink;
-    window.Navigate2(page);
-    return window.NavigationNumber();
+    Module1::BrowserEvents->Show(page);
+    return Module1::BrowserEvents->Sink->NavigationNumber();
   } catch (const std::exception &e) {
     ReportProblem(std::string("the game page could not be shown: ") + e.what());
     return 0;

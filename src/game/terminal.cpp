@@ -36,9 +36,7 @@ void ReportThrow(int thrower, int receiver, bool counted) {
   }
 }
 
-void ReportGameOver() {
-  Line("game over: rows appended to log/log.csv, log/time.csv and log/onset.csv");
-}
+void ReportGameOver() { Line("game over"); }
 
 std::string DisplayDescription(const browser::DisplayOptions& display) {
   std::string text = display.swap
@@ -53,6 +51,19 @@ std::string DisplayDescription(const browser::DisplayOptions& display) {
 
 void ReportDisplay(const browser::DisplayOptions& display) {
   Line("display: " + DisplayDescription(display));
+}
+
+void ReportLogRow(const datalog::RowOutcome& o) {
+  if (o.appended) {
+    Line(o.name + ": row appended");
+  } else if (o.saved) {
+    Line(o.name + ": could not be written (" + o.reason + "); row saved in " +
+         datalog::FallbackFile().filename().string());
+  } else {
+    Line(o.name + ": could not be written (" + o.reason + "), nor could " +
+         datalog::FallbackFile().filename().string() + " (" + o.fallback_reason +
+         "); the row is in the Log Problem message");
+  }
 }
 
 void ReportWindowClosed() { Line("browser window closed: the program ends"); }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "browser/page_script.hpp"
+#include "datalog/log_rows.hpp"
 
 namespace game {
 
@@ -16,6 +17,8 @@ void ReportGameStart();
 // logged one.
 void ReportThrow(int thrower, int receiver, bool counted);
 void ReportGameOver();
+// Where one of the game's log rows went.
+void ReportLogRow(const datalog::RowOutcome& outcome);
 void ReportWindowClosed();
 // A failure the game steps over (a page that could not be written, say);
 // reported even when quiet.

@@ -125,13 +125,6 @@ void RandomiseLine() {
 
 void LoadSchedule() {
   using namespace Module1;
-  if (TotalThrows < 1) {
-    RefuseSchedule("The settings file \"" + SettingsFile + "\" plans " + std::to_string(TotalThrows) +
-                   " throws (record 2), so the schedule file \"" + ScheduleFile +
-                   "\" has no room for any throw.  The number of throws must be a whole number, 1 "
-                   "or more.");
-  }
-
   const std::filesystem::path folder = platform::ProgramFolder() / "schedules";
   std::string reason;
   const std::optional<std::string> text = platform::ReadFileBytes(folder / ScheduleFile, &reason);
@@ -141,7 +134,8 @@ void LoadSchedule() {
                    reason + ").");
   }
 
-  std::vector<std::string> lines = platform::SplitLines(*text);
+  std::vector<std::string> lines = platform::SplitLines(
+      PlainText(kScheduleProblem, "The schedule file \"" + ScheduleFile + "\"", *text));
   for (std::string& line : lines) line = WithoutSpaces(std::move(line));
   // Blank lines at the end of the file are harmless; any other is a fault.
   while (!lines.empty() && lines.back().empty()) lines.pop_back();

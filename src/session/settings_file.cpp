@@ -40,11 +40,6 @@ class RecordReader {
   void Into(std::string& target) {
     if (auto f = fields_.Next()) target = std::move(*f);
   }
-  void Into(std::int16_t& target) {
-    if (auto f = fields_.Next()) {
-      if (auto n = platform::ToInt16(*f)) target = *n;
-    }
-  }
 
  private:
   platform::FieldReader fields_;
@@ -90,7 +85,8 @@ void ReadSettingsFile() {
                                  folder.string() + " (" + reason +
                                  ").  See readme.htm for help.  " + kEndsProgram);
   }
-  RecordReader file(std::move(*text));
+  RecordReader file(
+      PlainText(kSettingsProblem, "The settings file \"" + SettingsFile + "\"", std::move(*text)));
 
   file.Label();
   file.Into(NumPlayers);
@@ -101,7 +97,7 @@ void ReadSettingsFile() {
   }
 
   file.Label();
-  file.Into(TotalThrows);
+  const std::string throws = file.Field().value_or("");
   file.Label();
   file.Into(ScheduleFile);
   if (ScheduleFile.size() < 4 ||
@@ -131,6 +127,17 @@ void ReadSettingsFile() {
   };
   if (!valid_delay(DelayMin)) RefuseDelay("minimum delay", DelayMin);
   if (!valid_delay(DelayRandom)) RefuseDelay("random extra delay", DelayRandom);
+  // A count the game's 16-bit throw numbers can't hold, or no count at all,
+  // is refused as read; never taken as some other number.
+  const std::optional<double> count = platform::ParseNumber(throws);
+  if (!count || *count < 1 || *count > kMaxThrows || *count != std::floor(*count)) {
+    Refuse(kSettingsProblem, "The number of throws (record 2 of the settings file \"" +
+                                 SettingsFile + "\") is \"" + throws +
+                                 "\".  It must be a whole number from 1 to " +
+                                 std::to_string(kMaxThrows) + ".  See readme.htm for help.  " +
+                                 kEndsProgram);
+  }
+  TotalThrows = static_cast<std::int16_t>(*count);
   const double spacers = SpacerCount.Number();
   if (!SpacerCount.IsNumber() || spacers < 0 || spacers > 1000 || spacers != std::floor(spacers)) {
     Refuse(kSettingsProblem, "The number of blank paragraphs (record 10 of the settings file \"" +

@@ -5,6 +5,8 @@
 namespace session {
 
 inline constexpr const char* kDefaultSettingsFile = "4pl - ostracize subject.txt";
+// The most throws a game may plan (record 2): the largest 16-bit throw number.
+inline constexpr int kMaxThrows = 32767;
 
 // Sets SettingsFile: the command-line argument when there is one, else the
 // experimenter's choice in the file dialog (which proposes the remembered

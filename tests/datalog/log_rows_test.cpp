@@ -1,11 +1,18 @@
 #include "datalog/log_rows.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <filesystem>
 #include <string>
 
 #include "game/frm_main.hpp"
+#include "platform/file_lock.hpp"
 #include "session/module1.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
@@ -101,24 +108,84 @@ TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {
   EXPECT_TRUE(dialogs_.boxes.empty());
   ttl::UnloadForm();
   ttl::SetPort(nullptr);
+
+  // While another station's append holds the file's lock, no row goes in.
+  const fs::path log = program_.Path() / "log" / "log.csv";
+  const int other = ::open(log.c_str(), O_WRONLY);
+  std::string error;
+  ASSERT_TRUE(platform::LockWholeFile(other, {}, &error)) << error;
+  EXPECT_FALSE(datalog::AppendRow(log, "x\r\n", &error, std::chrono::milliseconds(20)));
+  EXPECT_EQ(error, "another program kept it locked for 0 s");
+  ::close(other);
+  EXPECT_TRUE(datalog::AppendRow(log, "x\r\n", &error, {})) << error;
+  EXPECT_TRUE(program_.Read("log/log.csv").ends_with(no_throws + "x\r\n"));
 }
 
-TEST_F(LogTest, UnwritableLogStillWritesTheOtherAndTheFallback) {
-  fs::create_directories(program_.Path() / "log" / "log.csv");  // refused even as root
-  form_.WriteData();
-  form_.WriteData();
-  const std::string times = Identity() + ",1000,2500,10000\r\n";
-  const std::string fallback = "log.csv," + Identity() + ",3,2,1\r\n";
-  EXPECT_EQ(program_.Read("log/time.csv"), times + times);
-  const std::string onsets = Identity() + ",,,\r\n";
-  EXPECT_EQ(program_.Read("log/onset.csv"), onsets + onsets);
+// A log folder on a full, then read-only, small tmpfs; then a log file that is
+// a folder, with the fallback a folder too. Each row a log won't take goes to
+// the fallback, the other log is still written, the terminal says where each
+// row went, and one "Log Problem" box is shown per game.
+TEST_F(LogTest, RowsALogWontTakeGoToTheFallbackAndTheTerminalSaysWhere) {
+  const fs::path log = program_.Path() / "log";
+  fs::create_directories(log);
+  if (::mount("tmpfs", log.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "mounting a tmpfs is not permitted here (" << std::strerror(errno)
+                 << "); run as root to test a full and a read-only log folder";
+  }
+  struct Unmount {
+    const fs::path& dir;
+    bool mounted = true;
+    void Now() { mounted = mounted && ::umount2(dir.c_str(), MNT_DETACH) != 0; }
+    ~Unmount() { Now(); }
+  } unmount{log};
+  const int fill = ::open((log / "fill").c_str(), O_WRONLY | O_CREAT, 0600);
+  const std::string block(4096, 'x');
+  while (::write(fill, block.data(), block.size()) > 0) {
+  }
+  ::close(fill);
+
+  const std::string throws = Identity() + ",3,2,1\r\n", times = Identity() + ",1000,2500,10000\r\n",
+                    onsets = Identity() + ",,,\r\n";
+  const auto game = [&](const char* log_reason, const char* time_reason) {
+    testing::internal::CaptureStderr();
+    form_.WriteData();
+    const std::string err = testing::internal::GetCapturedStderr();
+    for (const auto& [name, reason] :
+         {std::pair{"log.csv", log_reason}, {"time.csv", time_reason}, {"onset.csv", time_reason}}) {
+      const std::string line = reason ? std::string(name) + ": could not be written (" + reason +
+                                            "); row saved in log-unsaved.csv"
+                                      : std::string(name) + ": row appended";
+      EXPECT_NE(err.find("[volleta] " + line + "\n"), std::string::npos) << line << "\n" << err;
+    }
+    EXPECT_EQ(err.find("This game's row"), std::string::npos) << "the message goes to the box only";
+  };
+  game("No space left on device", "No space left on device");
+  ASSERT_EQ(::mount("tmpfs", log.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+  game("Read-only file system", "Read-only file system");
+  std::string fallback = "log.csv," + throws + "time.csv," + times + "onset.csv," + onsets;
   EXPECT_EQ(program_.Read("log-unsaved.csv"), fallback + fallback);
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
-  EXPECT_EQ(dialogs_.boxes[0].title, "Log Problem");
-  const std::string& message = dialogs_.boxes[0].message;
-  const fs::path log = program_.Path() / "log" / "log.csv";
-  EXPECT_NE(message.find(log.string() + ": Is a directory"), std::string::npos) << message;
-  EXPECT_NE(message.find(datalog::FallbackFile().string()), std::string::npos) << message;
+  EXPECT_EQ(dialogs_.boxes[1].title, "Log Problem");
+  EXPECT_NE(dialogs_.boxes[1].message.find((log / "time.csv").string() + ": Read-only file system"),
+            std::string::npos)
+      << dialogs_.boxes[1].message;
+
+  unmount.Now();
+  fs::create_directories(log / "log.csv");  // refused even as root
+  game("Is a directory", nullptr);
+  EXPECT_EQ(program_.Read("log/time.csv"), times);
+  fs::remove(program_.Path() / "log-unsaved.csv");
+  fs::create_directories(program_.Path() / "log-unsaved.csv");
+  testing::internal::CaptureStderr();
+  form_.WriteData();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                "log.csv: could not be written (Is a directory), nor could log-unsaved.csv (Is a "
+                "directory); the row is in the Log Problem message"),
+            std::string::npos);
+  ASSERT_EQ(dialogs_.boxes.size(), 4u);
+  EXPECT_NE(dialogs_.boxes[3].message.find("Copy this row into log.csv by hand:\n" + throws),
+            std::string::npos)
+      << dialogs_.boxes[3].message;
 }
 
 }  // namespace

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
+#include <utility>
 
 #include "game/class1.hpp"
 #include "game/frm_main.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
 #include "session/module1.hpp"
+#include "ttl/fttl.hpp"
+#include "ttl/port.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
 #include "support/recording_browser.hpp"
@@ -272,17 +276,74 @@ TEST_F(GameTest, ThrowerWithNothingLeftScheduledThrowsToNobody) {
   EXPECT_TRUE(OneRowEndingIn("log.csv", ",0,0,0"));
 }
 
-TEST_F(GameTest, SecondGameStartKeepsTheCountsAndRestartsTheClock) {
-  Schedule(30, {{1, {3, 3, 3}}, {3, {1, 1, 1}}});
+TEST_F(GameTest, OneGamePerRunWhereverTheWindowIsSent) {
+  Schedule(2, {{1, {3, 4}}, {3, {1}}, {4, {1}}});
   StartGame();
-  loop.Advance(8000 + 1000 + 500);
-  Navigate("connected.htm");
-  EXPECT_EQ(StartTime, loop.Milliseconds());
-  EXPECT_EQ(ThrowCount, 2);
-  loop.Advance(7999);
-  EXPECT_EQ(ThrowCount, 2);
-  loop.Advance(1);
-  EXPECT_EQ(ThrowCount, 3);
+  const std::uint32_t start = StartTime;
+  loop.Advance(8000 + 500);  // throw 1 shown
+  // Back to the connection screen or the start page mid-game: no second game
+  // start; each is stopped and sent back to the game page. A reload is served.
+  browser.calls.clear();
+  for (const char* page : {"connecting.htm", "connected.htm", "start.htm", "quindle.htm"}) {
+    Navigate(page);
+  }
+  EXPECT_EQ(browser.Pages(), std::vector<std::string>(3, "quindle.htm"));
+  EXPECT_EQ(browser.calls.size(), 6u);
+  EXPECT_FALSE(form.Timer2.Enabled());
+  EXPECT_EQ(StartTime, start);
+
+  loop.Advance(60000);
+  ASSERT_EQ(browser.Pages().back(), "thankyou.htm");
+  // After the end every way leads back to the thank-you page, and nothing
+  // starts or writes anything again.
+  browser.calls.clear();
+  for (const char* page :
+       {"start.htm", "connecting.htm", "connected.htm", "2to1.htm", "thankyou.htm"}) {
+    Navigate(page);
+  }
+  EXPECT_EQ(browser.Pages(), std::vector<std::string>(4, "thankyou.htm"));
+  loop.Advance(60000);
+  EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled());
+  EXPECT_TRUE(OneRowEndingIn("log.csv", ",3,1"));
+  EXPECT_TRUE(OneRowEndingIn("time.csv", ",8000,9000"));
+}
+
+// The parallel port is the edge faked here: its first write throws, so the
+// first tick fails part-way. The failure is reported, the timers keep their
+// state (the failed tick is re-armed) and the game runs on to its end.
+TEST_F(GameTest, ATickThatFailsIsReportedAndTheGameGoesOn) {
+  struct FailingOncePort final : ttl::Port {
+    bool failed = false;
+    bool Outp(std::uint16_t, std::uint8_t, std::string*) override {
+      if (!std::exchange(failed, true)) throw std::runtime_error("the port went away");
+      return true;
+    }
+    std::string Describe() const override { return "failing once"; }
+  };
+  std::vector<std::string> reported;
+  struct Restore {
+    ~Restore() {
+      ttl::UnloadForm();
+      ttl::SetPort(nullptr);
+      platform::SetFailureReport(nullptr);
+    }
+  } restore;
+  ttl::SetPort(std::make_unique<FailingOncePort>());
+  ttl::LoadForm();
+  platform::SetFailureReport([&](const std::string& what) { reported.push_back(what); });
+  TtlEnabled = true;
+  TtlCodes = {0, 1, 2, 3, 4};
+  TtlDuration = session::Value::FromField("5");
+  Schedule(2, {{1, {3, 4}}, {3, {1}}, {4, {1}}});
+  StartGame();
+  loop.Advance(8000);
+  EXPECT_EQ(reported, std::vector<std::string>{"the port went away"});
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(loop.NextDue(), 8000u);  // its interval, untouched by the failed tick
+  EXPECT_FALSE(form.Timer2.Enabled());
+  loop.Advance(60000);
+  EXPECT_EQ(browser.Pages().back(), "thankyou.htm");
+  EXPECT_TRUE(folder.Exists("log/log.csv") && folder.Exists("log/time.csv"));
 }
 
 TEST_F(GameTest, ClosingTheWindowEndsTheProgramWithoutLogs) {

@@ -111,8 +111,6 @@ TEST_F(ScheduleTest, FaultsOfOurOwnNameTheFileTheLineAndTheFault) {
       {"1,32323\r\n", "4",
        "Line 1 of the schedule file \"sched.txt\" schedules 5 throws for Player 1, more than the 4 "
        "throws of the whole game."},
-      {k3Good, "0", "The settings file \"s.txt\" plans 0 throws (record 2)"},
-      {k3Good, "none", "The settings file \"s.txt\" plans 0 throws (record 2)"},
   };
   for (const Case& c : cases) {
     const std::string box = Check(c.schedule, "3", c.throws);

@@ -85,28 +85,59 @@ TEST_F(SettingsTest, MissingStartPageOrTemplateIsRefusedBeforeAnythingIsShown) {
       << OnlyBox();
 }
 
-TEST_F(SettingsTest, UnusableDelaysAndSpacersAreRefusedNamingRecordAndValue) {
+TEST_F(SettingsTest, UnusableValuesAreRefusedNamingRecordValueAndRange) {
   struct Case {
-    std::string delays, spacers, expected;
+    std::string throws, delays, spacers, expected;
   };
+  const std::string throws = "The number of throws (record 2 of the settings file \"s.txt\") is ";
+  const std::string whole = ".  It must be a whole number from 1 to 32767.";
+  const std::string delay = "delay (record 9 of the settings file \"s.txt\") is ";
   const Case cases[] = {
-      {"soon,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"soon\"."},
-      {"-1,2.5", "0", "The minimum delay (record 9 of the settings file \"s.txt\") is \"-1\"."},
-      {"0.5,", "0", "The random extra delay (record 9 of the settings file \"s.txt\") is \"\"."},
-      {"0.5,2.5", "2.5",
+      {"30", "soon,2.5", "0", "The minimum " + delay + "\"soon\"."},
+      {"30", "-1,2.5", "0", "The minimum " + delay + "\"-1\"."},
+      {"30", "0.5,", "0", "The random extra " + delay + "\"\"."},
+      {"30", "0.5,2.5", "2.5",
        "The number of blank paragraphs (record 10 of the settings file \"s.txt\") is \"2.5\"."},
-      {"0.5,2.5", "many",
+      {"30", "0.5,2.5", "many",
        "The number of blank paragraphs (record 10 of the settings file \"s.txt\") is \"many\"."},
+      {"32768", "0.5,2.5", "0", throws + "\"32768\"" + whole},
+      {"100000", "0.5,2.5", "0", throws + "\"100000\"" + whole},
+      {"0", "0.5,2.5", "0", throws + "\"0\"" + whole},
+      {"none", "0.5,2.5", "0", throws + "\"none\"" + whole},
+      {"30.5", "0.5,2.5", "0", throws + "\"30.5\"" + whole},
   };
   for (const Case& c : cases) {
     dialogs.boxes.clear();
-    WriteExperiment(Settings("4", "30", "sched.txt", c.delays, c.spacers), kSchedule4);
+    WriteExperiment(Settings("4", c.throws, "sched.txt", c.delays, c.spacers), kSchedule4);
     EXPECT_EQ(Run(), platform::kExitInputRefused) << c.expected;
     ASSERT_EQ(dialogs.boxes.size(), 1u) << c.expected;
     EXPECT_EQ(dialogs.boxes[0].title, "Settings Problem");
     EXPECT_EQ(dialogs.boxes[0].message.rfind(c.expected, 0), 0u) << dialogs.boxes[0].message;
     EXPECT_NE(dialogs.boxes[0].message.find("readme.htm"), std::string::npos);
   }
+}
+
+TEST_F(SettingsTest, FilesThatAreNotPlainTextAreRefusedAsSuch) {
+  const std::string text = Settings("4", "30", "sched.txt");
+  std::string utf16 = "\xFF\xFE";
+  for (char c : text) utf16 += std::string{c, '\0'};
+  const std::string not_plain = "Settings Problem: The settings file \"s.txt\" is not plain text: ";
+  const std::pair<std::string, std::string> cases[] = {
+      {utf16, not_plain + "it is saved as UTF-16 (\"Unicode\")."},
+      {utf16.substr(2),
+       not_plain + "byte 2 (on line 1) is a NUL byte, as in a file saved as UTF-16."},
+      {"Players,4" + std::string(1, '\0') + "\r\n", not_plain + "byte 10 (on line 1) is a NUL byte"},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    dialogs.boxes.clear();
+    WriteExperiment(bytes, kSchedule4);
+    EXPECT_EQ(Run(), platform::kExitInputRefused);
+    EXPECT_EQ(OnlyBox().rfind(expected, 0), 0u) << OnlyBox();
+  }
+  // A UTF-8 byte-order mark is plain text, in a schedule file as well.
+  dialogs.boxes.clear();
+  WriteExperiment("\xEF\xBB\xBF" + text, "\xEF\xBB\xBF" + std::string(kSchedule4));
+  EXPECT_EQ(Run(), std::nullopt) << OnlyBox();
 }
 
 TEST_F(SettingsTest, ThreePlayerGameHasNoPlayerFourAndNoneMeansEmpty) {

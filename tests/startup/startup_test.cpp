@@ -42,6 +42,19 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
   EXPECT_FALSE(folder.Exists("config/volleta/volleta.ini"));
+  EXPECT_NE(run.out.find("Logs: no rows yet in "), std::string::npos) << run.out;
+
+  // A game whose time.csv row is missing, as a crash between the appends leaves it.
+  const std::string game = "s.txt,03/14/25,09:26,4,2,sched.txt,start.htm,Ann,You,Bob,Cy,";
+  folder.Write("log/log.csv", "S1," + game + "3,1\r\nS2," + game + "1,4\r\n");
+  folder.Write("log/time.csv", "S1," + game + "8000,9500\r\n");
+  run = Run({"--check", "--port-log", (folder.Path() / "ports.log").string(), "s.txt"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* line : {"Logs: 2 games in ",
+                           "Warning: log.csv line 2: no matching row in time.csv",
+                           "crash between the two appends"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+  }
 
   // An invalid ttl.txt leaves TTL output off, with a note saying why.
   folder.Write("ttl.txt", "1,10\n2,256\n3,30\n4,40\n888\n5\n");
