@@ -171,22 +171,6 @@ TEST_F(GameTest, ThrowToTheSubjectWaitsForTheSubjectsThrow) {
   EXPECT_EQ(BallHolder, 1);
 }
 
-TEST_F(GameTest, SubjectThrowMidGameIsRecordedAndShown) {
-  Schedule(30, {});
-  ThrowCount = 5;
-  BallHolder = 2;
-  Navigate("2to3.htm");
-  ASSERT_EQ(browser.calls.size(), 2u);
-  EXPECT_EQ(browser.calls[0].kind, RecordingBrowser::Call::kStop);
-  EXPECT_EQ(browser.Pages(), std::vector<std::string>{"quindle.htm"});
-  EXPECT_TRUE(form.Timer1.Enabled());
-  EXPECT_EQ(ThrowLog[6].Receiver, 3);
-  EXPECT_EQ(ThrowLog[6].Time, loop.Milliseconds());
-  EXPECT_EQ(BallHolder, 3);
-  EXPECT_EQ(ThrowCount, 6);
-  EXPECT_NE(Page().find("<title>You throws to Bob"), std::string::npos);
-}
-
 TEST_F(GameTest, ThrowNavigationRules) {
   Schedule(4, {});
   // Keywords are case-sensitive and never count at the URL's first character.

@@ -90,13 +90,6 @@ TEST_F(ScheduleTest, EmptyBlockMakesEveryThrowOfTheLineAThrowToNobody) {
   EXPECT_EQ(Check("1,32,\r\n3,12\r\n", "3", "4"), "");
 }
 
-TEST_F(ScheduleTest, SecondLineForAPlayerOverwritesFromTheStart) {
-  EXPECT_EQ(Check("1,3333\r\n3,1212\r\n1,22\r\n", "3", "4"), "");
-  EXPECT_EQ(Module1::ThrowSchedule[1][1], 2);
-  EXPECT_EQ(Module1::ThrowSchedule[1][2], 2);
-  EXPECT_EQ(Module1::ThrowSchedule[1][3], 3);
-}
-
 TEST_F(ScheduleTest, FaultsOfOurOwnNameTheFileTheLineAndTheFault) {
   struct Case {
     std::string schedule, throws, expected;

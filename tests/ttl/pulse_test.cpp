@@ -3,15 +3,11 @@
 
 #include <sstream>
 
-#include "game/class1.hpp"
-#include "game/frm_main.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
-#include "session/setup.hpp"
 #include "session/ttl_config.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
-#include "support/recording_browser.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/session_port.hpp"
 
@@ -87,15 +83,6 @@ TEST_F(PulseTest, SecondPulseBeforeTheEndRunsItsFullDuration) {
   Catch(3);
   loop_.RunUntilIdle();
   EXPECT_EQ(Written(), "1000.000 888 10\n1003.000 888 30\n1008.000 888 0\n");
-}
-
-TEST_F(PulseTest, UnloadingMidPulseStopsTheTimerAndLeavesTheCode) {
-  Start(kTtl);
-  Catch(4);
-  loop_.Advance(2);
-  ttl::UnloadForm();  // the window was closed
-  loop_.Advance(100);
-  EXPECT_EQ(Written(), "1000.000 888 40\n");
 }
 
 // /dev/full fails every write, as a port that vanished mid-session.
