@@ -180,6 +180,9 @@ int main(int argc, char** argv) {
         std::cerr << "volleta: --pilot needs the settings file's name (and no --check)" << std::endl;
         return platform::kExitInputRefused;
       }
+      // The automated participant acts on each page as it loads, so a pilot shows
+      // every throw as a new page.
+      options.window.display.swap = false;
       return game::RunPilot(pilot, options, RunSession, std::cout, std::cerr);
     }
     if (check) {

@@ -41,6 +41,7 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
   using namespace Module1;
   if (form_.GameOver) {
     KeepShown(URL);
+    if (Has(URL, "thankyou")) form_.ThankYouShown();
     return;
   }
   // Mid-game only throws count. Back to the connection screen starts no second
