@@ -29,6 +29,10 @@ run_ctest() {
   fi
   echo "== $preset: tests"
   ctest --preset "$preset" -j"$jobs" 2>&1 | tee "$log/$preset-ctest.txt" | grep -E 'Test +#|tests passed|FAILED|Failed|\*\*\*' || true
+  # A failure's own output, so a CI log says why and not only which.
+  awk '/\*\*\*(Failed|Timeout|Exception)|\(Failed\)|\(Timeout\)/ { n = 120; print "---- " $0; next }
+       n > 0 && /^ *[0-9]+\/[0-9]+ Test +#/ { n = 0 }
+       n > 0 { print; n-- }' "$log/$preset-ctest.txt"
   local line
   line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log/$preset-ctest.txt" | tail -n 1)
   if [[ -z $line ]]; then

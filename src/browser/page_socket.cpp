@@ -96,7 +96,9 @@ void PageSocket::Close() {
     const auto early = std::move(early_onsets_);
     early_onsets_.clear();
     for (const auto& [number, time] : early) {
-      platform::RunHandler([&] { navigation_->RaisePresented(number, time - *offset_); });
+      platform::RunHandler([this, number = number, time = time] {
+        navigation_->RaisePresented(number, time - *offset_);
+      });
     }
   }
   beast::error_code ignored;
