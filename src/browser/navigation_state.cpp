@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/clock.hpp"
+
 namespace browser {
 namespace {
 
@@ -55,7 +57,17 @@ NavigationState::Served NavigationState::TakeDocument(const std::string& key) {
   if (it == pending_.end()) return {seq_, 0};
   const Served served = it->second;
   pending_.erase(it);
+  if (served.number != 0) {
+    issued_at_[served.number] = platform::PreciseMilliseconds();
+    if (issued_at_.size() > 4 * kMaxPending) issued_at_.erase(issued_at_.begin());
+  }
   return served;
+}
+
+std::optional<double> NavigationState::IssuedAt(std::uint64_t number) const {
+  const auto it = issued_at_.find(number);
+  if (it == issued_at_.end()) return std::nullopt;
+  return it->second;
 }
 
 void NavigationState::Approve(const std::string& url) {

@@ -51,6 +51,9 @@ class NavigationState {
     std::uint64_t number = 0;
   };
   Served TakeDocument(const std::string& key);
+  // When the document of navigation `number` was taken to be served or
+  // swapped in, on the precise clock: the page received it later.
+  std::optional<double> IssuedAt(std::uint64_t number) const;
   std::uint64_t SeqForDocument(const std::string& key) { return TakeDocument(key).seq; }
   std::uint64_t Seq() const { return seq_; }
   // The number of the last navigation issued.
@@ -78,6 +81,7 @@ class NavigationState {
   std::uint64_t number_ = 0;
   std::set<std::string> approved_;
   std::set<std::uint64_t> presented_;
+  std::map<std::uint64_t, double> issued_at_;
   // The newest navigation issued outside a page request: number and URL path.
   std::uint64_t seq_ = 0;
   std::string latest_;

@@ -135,6 +135,7 @@
   // Puts the page file `bytes` in place of the shown page, as loading it
   // would show it: title and head, body, throw picture, key handler.
   function receiveSwap(data) {
+    var received = performance.now();
     var split = data.indexOf(10);
     var head = JSON.parse(new TextDecoder().decode(data.subarray(0, split)));
     var text = new TextDecoder(document.characterSet).decode(data.subarray(split + 1));
@@ -168,7 +169,7 @@
     runScripts(document.documentElement);
     if (head.seq > seq) seq = head.seq;
     number = head.number;
-    presented(number, shown);
+    presented(number, shown, received);
   }
 
   // ---- When the page's picture reached the screen: its Element Timing
@@ -195,14 +196,17 @@
     watching.splice(watching.indexOf(w), 1);
     clearTimeout(w.timer);
     var report = { type: "onset", number: w.number, time: w.render || w.frame };
+    if (w.received > 0) report.received = w.received;
     if (!send(report) && reports.length < 64) reports.push(report);
   }
   // The page of navigation `n` shows `img`: the patch flashes from the frame
   // that shows it, and its onset is reported.
-  function presented(n, img) {
+  // `received`: when the page had what it shows, on the page's clock; it
+  // bounds the program's estimate of that clock.
+  function presented(n, img, received) {
     if (!img) return;
     img.setAttribute("elementtiming", "throw");
-    var w = n ? { number: n, img: img, url: img.src } : null;
+    var w = n ? { number: n, img: img, url: img.src, received: received } : null;
     if (w) watching.push(w);
     var shown = function () {
       flash();
@@ -242,6 +246,7 @@
   // Pages kept in the back-forward cache must not hold a connection.
   addEventListener("pagehide", shut);
   addEventListener("pageshow", function (e) { if (e.persisted) open(); });
-  presented(number, first);
+  var load = performance.getEntriesByType ? performance.getEntriesByType("navigation")[0] : null;
+  presented(number, first, load && load.responseStart);
   open();
 })();

@@ -97,7 +97,7 @@ void PageSocket::Close() {
     early_onsets_.clear();
     for (const auto& [number, time] : early) {
       platform::RunHandler([this, number = number, time = time] {
-        navigation_->RaisePresented(number, time - *offset_);
+        navigation_->RaisePresented(number, time - Offset());
       });
     }
   }
@@ -157,11 +157,12 @@ void PageSocket::OnMessage(const std::string& text) {
   } else if (*type == "onset") {
     const std::optional<double> number = NumberField(*object, "number");
     const std::optional<double> time = NumberField(*object, "time");
+    const std::optional<double> received = NumberField(*object, "received");
     if (!number || !time || *number < 1 || *number != std::floor(*number) ||
         *number > static_cast<double>(navigation_->Number())) {
       return Drop("an onset without a navigation's number and a time");
     }
-    OnOnset(static_cast<std::uint64_t>(*number), *time);
+    OnOnset(static_cast<std::uint64_t>(*number), *time, received);
   } else if (*type == "follow") {
     const json::string* url = StringField(*object, "url");
     if (url == nullptr) return Drop("a follow without its URL");
@@ -221,6 +222,8 @@ void PageSocket::OnPong(double page_time) {
   if (ping_sent_at_ == 0) return Drop("a pong without a ping");
   const double now = platform::PreciseMilliseconds();
   const double round_trip = now - ping_sent_at_;
+  const double bound = page_time - ping_sent_at_;
+  if (!most_offset_ || bound < *most_offset_) most_offset_ = bound;
   ping_sent_at_ = 0;
   ++pongs_;
   // The shortest round trip bounds the error best.
@@ -232,15 +235,28 @@ void PageSocket::OnPong(double page_time) {
   if (!Settled()) return;
   const auto early = std::move(early_onsets_);
   early_onsets_.clear();
-  for (const auto& [number, time] : early) OnOnset(number, time);
+  for (const auto& [number, time] : early) OnOnset(number, time, std::nullopt);
 }
 
-void PageSocket::OnOnset(std::uint64_t number, double page_time) {
+// The best estimate, never more than the page's own receipts allow: under
+// load a page may answer a ping late, which makes the estimate too large and
+// an onset too early, even before the navigation it shows was issued.
+double PageSocket::Offset() const {
+  return most_offset_ ? std::min(*offset_, *most_offset_) : *offset_;
+}
+
+void PageSocket::OnOnset(std::uint64_t number, double page_time, std::optional<double> received) {
+  if (received) {
+    if (const std::optional<double> issued = navigation_->IssuedAt(number)) {
+      const double bound = *received - *issued;
+      if (!most_offset_ || bound < *most_offset_) most_offset_ = bound;
+    }
+  }
   if (!Settled()) {
     if (early_onsets_.size() < kMaxEarlyOnsets) early_onsets_.emplace_back(number, page_time);
     return;
   }
-  const double time = page_time - *offset_;
+  const double time = page_time - Offset();
   platform::RunHandler([&] { navigation_->RaisePresented(number, time); });
 }
 

@@ -62,7 +62,8 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   void OnMessage(const std::string& text);
   void OnHello(const std::string& path, const std::string& picture);
   void OnPong(double page_time);
-  void OnOnset(std::uint64_t number, double page_time);
+  void OnOnset(std::uint64_t number, double page_time, std::optional<double> received);
+  double Offset() const;
   void OnFollow(const std::string& url);
   void SendPing();
   void PingLater();
@@ -87,12 +88,15 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   bool ready_ = false;
   bool closed_ = false;
   // Clock measurement: the ping in flight, the best round trip so far and
-  // the page's clock minus ours at it.
+  // the page's clock minus ours at it. A page stamps nothing before it
+  // received what was sent to it, so each ping and each page bounds that
+  // difference from above: `most_offset_` is the least such bound.
   boost::asio::steady_timer ping_timer_;
   int pongs_ = 0;
   double ping_sent_at_ = 0;
   double best_round_trip_ = -1;
   std::optional<double> offset_;
+  std::optional<double> most_offset_;
   // Onsets reported before the first pong came back.
   std::vector<std::pair<std::uint64_t, double>> early_onsets_;
 };
