@@ -34,7 +34,7 @@ bool IsWithin(const fs::path& inner, const fs::path& outer) {
   return std::mismatch(b.begin(), b.end(), a.begin(), a.end()).first == b.end();
 }
 
-// What was copied, by top-level entry: the files below a folder (or 0 for a
+// What was copied, by top-level entry: the files below a folder (-1 for a
 // file) and, for settings/, the names of the conditions.
 struct Copied {
   std::map<std::string, int> files;
@@ -87,9 +87,15 @@ void Clean(const fs::path& folder, bool made) {
   for (const fs::path& child : children) fs::remove_all(child, ec);
 }
 
+// A path or program as a shell command line needs it.
 std::string Quoted(const std::string& text) {
-  if (std::all_of(text.begin(), text.end(), [](unsigned char c) {
-        return std::isalnum(c) || std::string_view("/._-~:\\").find(c) != std::string_view::npos;
+#ifdef _WIN32
+  constexpr std::string_view kPlain = "/._-:\\";
+#else
+  constexpr std::string_view kPlain = "/._-";
+#endif
+  if (std::all_of(text.begin(), text.end(), [&](unsigned char c) {
+        return std::isalnum(c) || kPlain.find(static_cast<char>(c)) != std::string_view::npos;
       })) {
     return text;
   }
@@ -123,7 +129,9 @@ int RunNewStudy(const fs::path& given, const std::string& command, std::ostream&
     bool made = false;
     if (fs::exists(folder, ec)) {
       if (!fs::is_directory(folder, ec)) throw Refusal("is a file, not a folder");
-      if (!fs::is_empty(folder, ec)) {
+      const bool empty = fs::is_empty(folder, ec);
+      if (ec) throw Refusal("could not be read: " + ec.message());
+      if (!empty) {
         throw Refusal("is not empty: give a new folder or an empty one (nothing was copied)");
       }
     } else {
@@ -156,7 +164,8 @@ int RunNewStudy(const fs::path& given, const std::string& command, std::ostream&
   }
   const std::string dir = Quoted(folder.string());
   fs::path program_path(command);
-  if (program_path.has_parent_path()) program_path = fs::absolute(program_path, ec);
+  if (program_path.has_parent_path())
+    program_path = fs::absolute(program_path, ec).lexically_normal();
   const std::string program = Quoted(program_path.string());
   if (RunsInstalled())
     err << "Run it from inside the folder:\n  cd " << dir << " && " << program
