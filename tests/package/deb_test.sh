@@ -4,8 +4,8 @@
 # --check when the program is run inside it, as the README tells users.
 # Usage: deb_test.sh BUILD_DIR PROGRAM
 set -uo pipefail
-build=$1
-program=$2
+build=$(realpath "$1")
+program=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY
