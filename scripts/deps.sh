@@ -5,8 +5,11 @@
 VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev libcairo2-dev libgif-dev)
 # Debian packages the program uses at run time to show the experiment.
 VOLLETA_RUN_PACKAGES=(chromium)
-# Debian packages the tests need besides the build's.
-VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr)
+# Debian packages ./package.sh needs besides the build's (CPack runs dpkg-shlibdeps and file).
+VOLLETA_PACKAGE_PACKAGES=(dpkg-dev file)
+# Debian packages the tests need besides the build's (the package test makes a .deb).
+VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr
+                       "${VOLLETA_PACKAGE_PACKAGES[@]}")
 
 volleta_as_root() {
   if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi

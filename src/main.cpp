@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "game/pilot.hpp"
 #include "game/terminal.hpp"
 #include "platform/event_loop.hpp"
+#include "platform/new_study.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
@@ -61,11 +63,21 @@ int main(int argc, char** argv) {
   std::string folder;
   bool check = false;
   StartOptions options;
-  app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log")
-      ->check(CLI::ExistingDirectory);
-  app.add_flag("--check", check,
-               "Check the settings file (the argument, else the remembered one), its schedule and "
-               "ttl.txt, print a summary and exit");
+  CLI::Option* folder_option =
+      app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log")
+          ->check(CLI::ExistingDirectory);
+  CLI::Option* check_option =
+      app.add_flag("--check", check,
+                   "Check the settings file (the argument, else the remembered one), its schedule "
+                   "and ttl.txt, print a summary and exit");
+  std::string new_study;
+  CLI::Option* new_study_option =
+      app.add_option("--new-study", new_study,
+                     "Copy the bundled experiment into DIR (new or empty), a study folder to run "
+                     "and edit, and exit")
+          ->type_name("DIR")
+          ->excludes(folder_option)
+          ->excludes(check_option);
   CLI::Option* no_browser =
       app.add_flag("--no-browser", options.window.no_browser,
                    "Launch no browser: print the start page's address for a browser you open");
@@ -94,13 +106,15 @@ int main(int argc, char** argv) {
                      "Write report.html for the logs in LOGDIR (default: the program folder's log) "
                      "and exit")
           ->expected(0, 1)
-          ->type_name("[LOGDIR]");
+          ->type_name("[LOGDIR]")
+          ->excludes(new_study_option);
   CLI::Option* exporter =
       app.add_option("--export", export_folder,
                      "Write throws.csv, one row per logged throw, for the logs in LOGDIR (default: "
                      "the program folder's log) and exit")
           ->expected(0, 1)
-          ->type_name("[LOGDIR]");
+          ->type_name("[LOGDIR]")
+          ->excludes(new_study_option);
   app.add_option("--ttl-device", options.ttl_device,
                  "The TTL output device for this run instead of ttl.txt's: /dev/ttyACM0, "
                  "/dev/ttyUSB0@9600, /dev/parport1, ...");
@@ -113,7 +127,8 @@ int main(int argc, char** argv) {
           ->type_name("N")
           ->excludes(no_browser)
           ->excludes(report)
-          ->excludes(exporter);
+          ->excludes(exporter)
+          ->excludes(new_study_option);
   app.add_option("--speed", pilot.speed,
                  "With --pilot: every delay and timer divided by X (times logged in study "
                  "milliseconds); default 1")
@@ -134,6 +149,14 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
+  }
+  if (new_study_option->count() > 0) {
+    if (!app.remaining().empty()) {
+      std::cerr << "volleta: --new-study takes its folder alone (quote a name with spaces)"
+                << std::endl;
+      return platform::kExitInputRefused;
+    }
+    return platform::RunNewStudy(new_study, argv[0], std::cout, std::cerr);
   }
 
   std::string device_fault;
@@ -157,8 +180,27 @@ int main(int argc, char** argv) {
   if (photodiode && options.window.display.photodiode_frames == 0) {
     options.window.display.photodiode_frames = kPhotodiodeFrames;
   }
-  platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
-                                            : std::filesystem::absolute(folder));
+  // An installed program's own folder can't hold a study: it runs the study in
+  // the current folder, and without one there only --report and --export
+  // given their log folder can go on.
+  const std::optional<std::filesystem::path> program_folder =
+      folder.empty() ? platform::DefaultProgramFolder() : std::filesystem::absolute(folder);
+  const bool logs_named = (report->count() > 0 || exporter->count() > 0) &&
+                          (report->count() == 0 || !report_folder.empty()) &&
+                          (exporter->count() == 0 || !export_folder.empty());
+  if (!program_folder && !logs_named) {
+    std::error_code ec;
+    std::cerr << "volleta: " << std::filesystem::current_path(ec).string()
+              << " is not a study folder, and the installed program keeps its experiment in "
+              << platform::BundledExperimentFolder().string()
+              << " and writes nothing there. Make a study folder and run the program in it:\n"
+                 "  volleta --new-study ~/mystudy\n"
+                 "  cd ~/mystudy && volleta\n"
+                 "(or volleta --folder ~/mystudy from anywhere)"
+              << std::endl;
+    return platform::kExitInputRefused;
+  }
+  platform::SetProgramFolder(program_folder.value_or(std::filesystem::path()));
   const auto log_folder = [](const std::string& given) {
     return given.empty() ? platform::ProgramFolder() / "log" : std::filesystem::path(given);
   };

@@ -1,6 +1,7 @@
 #pragma once
 // The program folder and the way the program ends.
 #include <filesystem>
+#include <optional>
 
 namespace platform {
 
@@ -11,6 +12,22 @@ void SetProgramFolder(std::filesystem::path folder);
 
 // The folder that holds the running executable.
 std::filesystem::path ExecutableFolder();
+
+// Whether `folder` holds a study: a settings and an html folder.
+bool HoldsStudy(const std::filesystem::path& folder);
+
+// An installed program (the executable in a bin folder that holds no study,
+// its experiment in share/volleta/experiment beside that bin folder) reads
+// the experiment from there but cannot write logs there.
+bool RunsInstalled();
+
+// The experiment new studies are copied from: the installed one, else the
+// executable's own folder.
+std::filesystem::path BundledExperimentFolder();
+
+// The program folder when none is given: the executable's own folder; for an
+// installed program the current folder when it holds a study, else none.
+std::optional<std::filesystem::path> DefaultProgramFolder();
 
 // Thrown to end the program at once with an exit status: no later step and no
 // unload handling runs. Only main() catches it. It is deliberately not a
