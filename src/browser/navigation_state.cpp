@@ -1,6 +1,9 @@
 #include "browser/navigation_state.hpp"
 
 #include <algorithm>
+#include <system_error>
+
+#include "platform/file_io.hpp"
 
 namespace browser {
 namespace {
@@ -56,6 +59,14 @@ NavigationState::Served NavigationState::TakeDocument(const std::string& key) {
   const Served served = it->second;
   pending_.erase(it);
   return served;
+}
+
+std::optional<std::string> NavigationState::PageBytes(const std::string& key,
+                                                      const std::filesystem::path& file) const {
+  if (const auto it = provided_.find(key); it != provided_.end()) return it->second;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  return platform::ReadFileBytes(file);
 }
 
 void NavigationState::Approve(const std::string& url) {
