@@ -130,33 +130,6 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
   EXPECT_TRUE(Get(Path("start.htm")).body().starts_with("<p>composed</p>\n<script>"));
 }
 
-// The first page request claims the run; a second client with the address but
-// not the cookie gets nothing (pages, pictures, the event stream); the window
-// still does, reloads included.
-TEST_F(ServerTest, OnlyTheWindowThatClaimedTheRunIsAnswered) {
-  EXPECT_EQ(Get(Path("2to3.gif"), "image").result_int(), 403);  // no page asked for yet
-  const Reply first = Get(Path("start.htm"));
-  EXPECT_EQ(first.result_int(), 200);
-  EXPECT_EQ(first[http::field::set_cookie],
-            cookie + "; Path=/" + server.Prefix() + "/; HttpOnly; SameSite=Strict");
-  EXPECT_TRUE(std::regex_match(cookie, std::regex("volleta=[0-9a-f]{32}")) &&
-              cookie.find(server.Prefix()) == std::string::npos)
-      << cookie;
-  const std::string window = cookie;
-  for (const auto& [target, dest] :
-       {std::pair{Path("start.htm"), "document"}, {Path("2to3.gif"), "image"},
-        {"/" + server.Prefix() + "/events", "empty"}}) {
-    for (const std::string& other : {std::string(), "volleta=" + std::string(32, '0')}) {
-      cookie = other;
-      EXPECT_EQ(Get(target, dest).result_int(), 403) << target << " " << other;
-    }
-  }
-  cookie = window;
-  EXPECT_EQ(Get(Path("start.htm")).result_int(), 200);
-  EXPECT_EQ(Get(Path("2to3.gif"), "image").result_int(), 200);
-  EXPECT_EQ(urls.size(), 2u);  // only the window's page requests were navigations
-}
-
 // A real run's pages are the file and the page script, nothing more; a pilot's carry its
 // participant.
 TEST_F(ServerTest, OnlyAPilotsPagesCarryTheParticipant) {
