@@ -23,6 +23,13 @@ class Browser {
   // The number of the navigation the last Navigate2 issued (from 1; 0 before
   // any): the presented event names navigations by it.
   virtual std::uint64_t NavigationNumber() const { return 0; }
+  // From now on the window is given `bytes` for `page` (a full path under the
+  // html folder, as for Navigate2), whatever the file holds: the pages a run
+  // composed are its own even when another run writes the same file.
+  virtual void Provide(const std::filesystem::path& page, std::string bytes) {
+    static_cast<void>(page);
+    static_cast<void>(bytes);
+  }
 };
 
 // Receives the window's events.

@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "browser/page_script.hpp"
 #include "platform/program.hpp"
@@ -49,6 +50,16 @@ std::string ContentType(const fs::path& file) {
   return it == kTypes.end() ? "application/octet-stream" : it->second;
 }
 
+constexpr std::string_view kClaimCookie = "volleta";
+
+// A page request: a document by its Sec-Fetch-Dest or, without that header,
+// by its Accept.
+bool IsDocument(const http::request<http::string_body>& req) {
+  const std::string_view dest = req["Sec-Fetch-Dest"];
+  if (!dest.empty()) return IEquals(dest, "document");
+  return platform::AsciiLower(req[http::field::accept]).find("text/html") != std::string::npos;
+}
+
 // The leading digits of a number the page sent, capped far below overflow.
 std::uint64_t ParseCount(std::string_view text) {
   std::uint64_t value = 0;
@@ -66,10 +77,12 @@ std::string FullUrl(const http::request<http::string_body>& req) {
 }  // namespace
 
 HttpSession::HttpSession(tcp::socket socket, std::shared_ptr<const Site> site,
+                         std::shared_ptr<Claim> claim,
                          std::shared_ptr<NavigationState> navigation,
                          std::shared_ptr<EventStreams> streams,
                          std::shared_ptr<PageSockets> sockets)
     : site_(std::move(site)),
+      claim_(std::move(claim)),
       navigation_(std::move(navigation)),
       streams_(std::move(streams)),
       sockets_(std::move(sockets)),
@@ -138,9 +151,14 @@ void HttpSession::Route(const Request& req) {
       question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
   const std::string events_path = "/" + site_->prefix + "/events";
   const std::string html_path = "/" + site_->prefix + "/html/";
-  if (path == events_path && !head) {
+  const bool events = path == events_path && !head;
+  const bool socket = path == "/" + site_->prefix + "/socket" && !head;
+  const bool document = !events && !socket && !head && IsDocument(req);
+  if ((events || socket || path.starts_with(html_path)) && !FromTheWindow(req, document)) {
+    ReplyPlain(req, http::status::forbidden, "Forbidden\n");
+  } else if (events) {
     StartEventStream(req, query);
-  } else if (path == "/" + site_->prefix + "/socket" && !head) {
+  } else if (socket) {
     StartPageSocket(req);
   } else if (path.starts_with(html_path)) {
     ServeHtml(req, path.substr(html_path.size()));
@@ -156,16 +174,29 @@ void HttpSession::ServeHtml(const Request& req, std::string_view escaped) {
     ReplyPlain(req, http::status::not_found, "Not found\n");
     return;
   }
-  const std::string_view dest = req["Sec-Fetch-Dest"];
-  const bool document =
-      !dest.empty()
-          ? IEquals(dest, "document")
-          : platform::AsciiLower(req[http::field::accept]).find("text/html") != std::string::npos;
+  const bool document = IsDocument(req);
   const bool head = req.method() == http::verb::head;
   if (document && !head && !navigation_->TakeApproved(FullUrl(req)) && RaiseNavigation(req)) {
     return;
   }
   ServeFile(req, *file, *key, document);
+}
+
+bool HttpSession::FromTheWindow(const Request& req, bool document) {
+  const std::string wanted = std::string(kClaimCookie) + "=" + claim_->token;
+  // "a=1; b=2": whole pairs only.
+  std::string_view cookies = req[http::field::cookie];
+  while (!cookies.empty()) {
+    const std::size_t end = std::min(cookies.find(';'), cookies.size());
+    std::string_view pair = cookies.substr(0, end);
+    while (pair.starts_with(' ')) pair.remove_prefix(1);
+    if (pair == wanted) return true;
+    cookies.remove_prefix(std::min(end + 1, cookies.size()));
+  }
+  if (claim_->claimed || !document) return false;
+  claim_->claimed = true;
+  set_cookie_ = wanted + "; Path=/" + site_->prefix + "/; HttpOnly; SameSite=Strict";
+  return true;
 }
 
 bool HttpSession::RaiseNavigation(const Request& req) {
@@ -202,9 +233,7 @@ bool HttpSession::RaiseNavigation(const Request& req) {
 void HttpSession::ServeFile(const Request& req, const fs::path& file, const std::string& key,
                             bool document) {
   const bool head = req.method() == http::verb::head;
-  std::error_code ec;
-  std::optional<std::string> bytes;
-  if (fs::is_regular_file(file, ec)) bytes = platform::ReadFileBytes(file);
+  std::optional<std::string> bytes = navigation_->PageBytes(key, file);
   const NavigationState::Served served = document && !head
                                              ? navigation_->TakeDocument(key)
                                              : NavigationState::Served{navigation_->Seq(), 0};
@@ -277,6 +306,7 @@ void HttpSession::Reply(Response res, bool head, bool keep_alive) {
   }
   res.set(http::field::server, "volleta");
   res.set("X-Content-Type-Options", "nosniff");
+  if (!set_cookie_.empty()) res.set(http::field::set_cookie, std::exchange(set_cookie_, {}));
   res.keep_alive(keep_alive);
   res.content_length(res.body().size());
   // A HEAD answer has the GET answer's headers and no body.

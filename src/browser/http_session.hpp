@@ -8,6 +8,7 @@
 //                          page of this server (its Origin)
 //   /<prefix>/html/<path>  a file of the html folder; a page request first
 //                          raises the before-navigate event
+// All three only for the run's window (Claim).
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
@@ -28,11 +29,20 @@
 
 namespace browser {
 
+// The run's one window. The first page request claims the run and is given a
+// cookie (HttpOnly, SameSite=Strict, for the run's prefix only); from then on
+// a request without it is refused, so a second client that learned the
+// address (it is on the browser's command line) can read and drive nothing.
+struct Claim {
+  std::string token;  // 32 hex digits, sent only in that cookie
+  bool claimed = false;
+};
+
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:
   HttpSession(boost::asio::ip::tcp::socket socket, std::shared_ptr<const Site> site,
-              std::shared_ptr<NavigationState> navigation, std::shared_ptr<EventStreams> streams,
-              std::shared_ptr<PageSockets> sockets);
+              std::shared_ptr<Claim> claim, std::shared_ptr<NavigationState> navigation,
+              std::shared_ptr<EventStreams> streams, std::shared_ptr<PageSockets> sockets);
 
   void Start() { Read(); }
   void Close();
@@ -46,6 +56,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
   // Refuses what is not for the server, then picks the route by path.
   void Route(const Request& req);
+  // Whether the request comes from the run's window: it carries the claim's
+  // cookie, or it is the page request that claims the run.
+  bool FromTheWindow(const Request& req, bool document);
   // A file of the html folder; `escaped` is the path below ".../html/".
   void ServeHtml(const Request& req, std::string_view escaped);
   // Raises the before-navigate event for a page request. True when that
@@ -65,12 +78,14 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   void ReplyPlain(const Request& req, boost::beast::http::status status, std::string body);
 
   std::shared_ptr<const Site> site_;
+  std::shared_ptr<Claim> claim_;
   std::shared_ptr<NavigationState> navigation_;
   std::shared_ptr<EventStreams> streams_;
   std::shared_ptr<PageSockets> sockets_;
   boost::beast::tcp_stream stream_;
   boost::beast::flat_buffer buffer_;
   std::optional<boost::beast::http::request_parser<boost::beast::http::string_body>> parser_;
+  std::string set_cookie_;  // for the answer to the request that claimed the run
 };
 
 }  // namespace browser

@@ -1,8 +1,10 @@
 #include "browser/navigation_state.hpp"
 
 #include <algorithm>
+#include <system_error>
 
 #include "platform/clock.hpp"
+#include "platform/file_io.hpp"
 
 namespace browser {
 namespace {
@@ -68,6 +70,14 @@ std::optional<double> NavigationState::IssuedAt(std::uint64_t number) const {
   const auto it = issued_at_.find(number);
   if (it == issued_at_.end()) return std::nullopt;
   return it->second;
+}
+
+std::optional<std::string> NavigationState::PageBytes(const std::string& key,
+                                                      const std::filesystem::path& file) const {
+  if (const auto it = provided_.find(key); it != provided_.end()) return it->second;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  return platform::ReadFileBytes(file);
 }
 
 void NavigationState::Approve(const std::string& url) {

@@ -11,6 +11,7 @@
 // and Stop instead decide that request's answer.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -71,6 +72,14 @@ class NavigationState {
   // The event owed to a page whose stream opens knowing `known` navigations.
   std::optional<std::string> CatchUp(std::uint64_t known) const;
 
+  // The bytes the program composed for the page `key`, shown in place of its
+  // file from now on.
+  void Provide(const std::string& key, std::string bytes) { provided_[key] = std::move(bytes); }
+  // What the window is shown for `key`: the composed bytes, else the file's
+  // (nullopt when it can't be read).
+  std::optional<std::string> PageBytes(const std::string& key,
+                                       const std::filesystem::path& file) const;
+
   // No more before-navigate events (after the window was told to quit).
   void DetachEvents() { events_ = nullptr; }
 
@@ -89,6 +98,7 @@ class NavigationState {
   // starts from, so that a later navigation issued while it was loading
   // still reaches it.
   std::map<std::string, Served> pending_;
+  std::map<std::string, std::string> provided_;
   // The page request whose before-navigate event is being handled.
   bool in_document_ = false;
   bool stop_called_ = false;

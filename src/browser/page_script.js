@@ -88,21 +88,55 @@
   }
 
   // Where the page would go: over the socket while it can be swapped, else
-  // by loading the page.
+  // by loading the page in place of this one, adding no history entry.
   function follow(href) {
     var url = new URL(String(href), document.baseURI).href;
-    if (!(swap && ready && send({ type: "follow", url: url }))) location.assign(url);
+    if (!(swap && ready && send({ type: "follow", url: url }))) location.replace(url);
+  }
+  function ours(url) {
+    return url.origin === location.origin && url.pathname.indexOf(base + "html/") === 0;
   }
   document.addEventListener("click", function (e) {
-    if (!swap || !ready || e.defaultPrevented || e.button !== 0 ||
-        e.ctrlKey || e.shiftKey || e.metaKey || e.altKey) return;
+    if (e.defaultPrevented || e.button !== 0 || e.ctrlKey || e.shiftKey || e.metaKey ||
+        e.altKey) return;
     var a = e.target.closest ? e.target.closest("a[href]") : null;
     if (!a || (a.target && a.target !== "_self") || a.hasAttribute("download")) return;
     var url = new URL(a.href);
-    if (url.origin !== location.origin || url.pathname.indexOf(base + "html/") !== 0) return;
+    if (!ours(url)) return;
     e.preventDefault();
     follow(url.href);
   });
+
+  // ---- History can't take the participant out of the game: links add no
+  // entries (above), nor, where the browser lets a page see its navigations,
+  // the key handler's `window.location=`; the Back and Forward keys and mouse
+  // buttons, a swipe, and history.back() and its kin in a page do nothing.
+  // Whatever still reaches the server the program sends back to the page it
+  // shows.
+  addEventListener("keydown", function (e) {
+    var k = e.key, t = e.target || {};
+    var typing = /^(INPUT|TEXTAREA|SELECT)$/.test(t.tagName || "") || t.isContentEditable;
+    if ((e.altKey && (k === "ArrowLeft" || k === "ArrowRight")) || k === "BrowserBack" ||
+        k === "BrowserForward" || (k === "Backspace" && !typing)) e.preventDefault();
+  }, true);
+  ["mousedown", "mouseup", "auxclick"].forEach(function (type) {
+    addEventListener(type, function (e) {
+      if (e.button === 3 || e.button === 4) e.preventDefault();
+    }, true);
+  });
+  document.documentElement.style.overscrollBehaviorX = "none";
+  history.back = history.forward = history.go = function () {};
+  if (window.navigation) {
+    navigation.addEventListener("navigate", function (e) {
+      if (!e.cancelable || e.hashChange || e.downloadRequest) return;
+      if (e.navigationType === "traverse") {
+        e.preventDefault();
+      } else if (e.navigationType === "push" && ours(new URL(e.destination.url))) {
+        e.preventDefault();
+        follow(e.destination.url);
+      }
+    });
+  }
   // The page's own scripts run with a window whose location setter follows.
   var shimLocation = {
     assign: follow, replace: follow,

@@ -12,7 +12,6 @@
 #include "platform/clock.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/fields.hpp"
-#include "platform/file_io.hpp"
 
 namespace browser {
 namespace {
@@ -295,7 +294,7 @@ void PageSocket::OnFollow(const std::string& url) {
       std::optional<std::filesystem::path> file =
           target ? site_->html.FileFor(*target) : std::nullopt;
       std::optional<std::string> bytes;
-      if (ready_ && target && *target == key_ && file) bytes = platform::ReadFileBytes(*file);
+      if (ready_ && target && *target == key_ && file) bytes = navigation_->PageBytes(key_, *file);
       if (bytes) {
         SendSwap(navigation_->TakeDocument(key_), *bytes);
       } else {
@@ -353,7 +352,8 @@ bool PageSockets::SwapIn(const std::string& key, const std::filesystem::path& fi
     if (socket->Ready() && socket->Key() == key) showing.push_back(socket);
   }
   if (showing.empty()) return false;
-  const std::optional<std::string> bytes = platform::ReadFileBytes(file);
+  // The page as this run composed it, never as another run left its file.
+  const std::optional<std::string> bytes = navigation.PageBytes(key, file);
   if (!bytes) return false;
   const NavigationState::Served served = navigation.TakeDocument(key);
   for (const auto& socket : showing) socket->SendSwap(served, *bytes);

@@ -107,9 +107,10 @@ class PageSockets {
   void Add(const std::shared_ptr<PageSocket>& socket);
   void Remove(const PageSocket* socket);
 
-  // Swaps the page file `file` (key `key`) in as navigation `served` on every
-  // ready socket showing `key`. False, sending nothing, when there is none or
-  // the file can't be read.
+  // Swaps the page `key` (file `file`) in as navigation `served` on every
+  // ready socket showing `key`: the bytes the program composed for it, else
+  // the file's. False, sending nothing, when there is none or the file can't
+  // be read.
   bool SwapIn(const std::string& key, const std::filesystem::path& file,
               NavigationState& navigation);
 

@@ -18,7 +18,8 @@ using tcp = net::ip::tcp;
 
 constexpr std::size_t kMaxConnections = 64;
 
-std::string RandomPrefix() {
+// 32 random hex digits.
+std::string RandomHex() {
   std::random_device device;
   std::string prefix;
   static constexpr char kHex[] = "0123456789abcdef";
@@ -35,6 +36,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
   Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder,
        DisplayOptions display, std::string page_extra)
       : acceptor(io),
+        claim(std::make_shared<Claim>(Claim{RandomHex(), false})),
         navigation(std::make_shared<NavigationState>(events)),
         streams(std::make_shared<EventStreams>()),
         sockets(std::make_shared<PageSockets>()) {
@@ -43,7 +45,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     acceptor.bind(endpoint);
     acceptor.listen(net::socket_base::max_listen_connections);
     site = std::make_shared<const Site>(
-        Site{RandomPrefix(), acceptor.local_endpoint().port(), HtmlFolder(folder), display,
+        Site{RandomHex(), acceptor.local_endpoint().port(), HtmlFolder(folder), display,
              std::move(page_extra)});
   }
 
@@ -65,8 +67,8 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     }
     boost::system::error_code ignored;
     socket.set_option(tcp::no_delay(true), ignored);
-    auto session = std::make_shared<HttpSession>(std::move(socket), site, navigation, streams,
-                                                 sockets);
+    auto session = std::make_shared<HttpSession>(std::move(socket), site, claim, navigation,
+                                                 streams, sockets);
     sessions.push_back(session);
     session->Start();
   }
@@ -87,6 +89,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 
   tcp::acceptor acceptor;
   std::shared_ptr<const Site> site;
+  std::shared_ptr<Claim> claim;
   std::shared_ptr<NavigationState> navigation;
   std::shared_ptr<EventStreams> streams;
   std::shared_ptr<PageSockets> sockets;
@@ -123,6 +126,12 @@ void Server::Navigate2(const std::filesystem::path& page) {
 std::uint64_t Server::NavigationNumber() const { return impl_->navigation->Number(); }
 
 void Server::Stop() { impl_->navigation->Stop(); }
+
+void Server::Provide(const std::filesystem::path& page, std::string bytes) {
+  if (const std::optional<std::string> key = impl_->site->html.KeyOf(page)) {
+    impl_->navigation->Provide(*key, std::move(bytes));
+  }
+}
 
 void Server::Quit() { impl_->streams->Quit(); }
 

@@ -5,6 +5,10 @@
 // It runs on the program's one event loop, so each request is handled to its
 // end (including the game's event handler) before the next event.
 //  - Pages are served under a random per-run prefix: /<32 hex digits>/html/...
+//    and only to the window that asked first (the claim's cookie).
+//  - A page the program composed (Provide) is served and swapped in from its
+//    bytes, never read back from its file, which another run sharing the
+//    folder may overwrite.
 //  - A GET whose Sec-Fetch-Dest is "document" (or, without that header, whose
 //    Accept lists text/html) raises Sink_BeforeNavigate2 with the full URL.
 //    Stop in the handler answers 204 (the shown page stays); Navigate2 in the
@@ -47,6 +51,7 @@ class Server final : public Browser {
 
   void Navigate2(const std::filesystem::path& page) override;
   void Stop() override;
+  void Provide(const std::filesystem::path& page, std::string bytes) override;
   // Tells the shown pages that the program is ending and closes their streams.
   void Quit() override;
   std::uint64_t NavigationNumber() const override;

@@ -46,6 +46,10 @@ void Window::Stop() { server_.Stop(); }
 
 std::uint64_t Window::NavigationNumber() const { return server_.NavigationNumber(); }
 
+void Window::Provide(const std::filesystem::path& page, std::string bytes) {
+  server_.Provide(page, std::move(bytes));
+}
+
 void Window::Quit() {
   if (quitting_) return;
   quitting_ = true;

@@ -48,6 +48,7 @@ class Window final : public Browser {
   void Navigate2(const std::filesystem::path& page) override;
   void Stop() override;
   std::uint64_t NavigationNumber() const override;
+  void Provide(const std::filesystem::path& page, std::string bytes) override;
   // Closes the window; no event is raised after this.
   void Quit() override;
 

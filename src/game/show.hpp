@@ -1,8 +1,9 @@
 #pragma once
-// Showing a game page from a game event: the page is written, then the window
-// is sent to it. A page that can't be written is reported to the experimenter
-// and the game goes on: the throw is still recorded, so the session's data
-// survive a broken template.
+// Showing a game page from a game event: the page is composed, written to its
+// file, and the window is given its bytes and sent to it. A page file that
+// can't be written is reported and the page shown all the same; a template
+// that can't be read is reported and the game goes on: the throw is still
+// recorded, so the session's data survive a broken template.
 #include <cstdint>
 
 #include "page/compose.hpp"

@@ -133,7 +133,7 @@ std::string ComposePageText(PageKind kind, int thrower, int receiver,
   return page;
 }
 
-std::filesystem::path ComposeGamePage(PageKind kind, int thrower, int receiver) {
+GamePage ComposeGamePage(PageKind kind, int thrower, int receiver) {
   const std::filesystem::path template_file = HtmlFile("template.htm");
   std::string error;
   const std::optional<std::string> bytes = platform::ReadFileBytes(template_file, &error);
@@ -142,15 +142,12 @@ std::filesystem::path ComposeGamePage(PageKind kind, int thrower, int receiver) 
                              " could not be read: " + error + ".");
   }
 
-  const std::string page = ComposePageText(kind, thrower, receiver, *bytes);
-
-  // The page is complete on disk before the browser is sent to it.
-  const std::filesystem::path page_file = HtmlFile("quindle.htm");
-  if (!platform::WriteFileBytes(page_file, page, &error)) {
-    throw std::runtime_error("The game page " + page_file.string() +
-                             " could not be written: " + error + ".");
+  GamePage page{HtmlFile("quindle.htm"), ComposePageText(kind, thrower, receiver, *bytes), {}};
+  if (!platform::WriteFileBytes(page.file, page.text, &error)) {
+    page.write_error =
+        "The game page " + page.file.string() + " could not be written: " + error + ".";
   }
-  return page_file;
+  return page;
 }
 
 }  // namespace page

@@ -12,12 +12,20 @@ enum class PageKind {
   kComputerThrow,  // a computer player has just thrown
 };
 
+// A game page as composed for this run's window.
+struct GamePage {
+  std::filesystem::path file;  // html/quindle.htm: the page's name for the window
+  std::string text;            // its bytes, which the window is given
+  std::string write_error;     // why the file could not be written; empty when it was
+};
+
 // Reads html/template.htm afresh, applies the substitutions for this kind,
 // thrower and receiver, and writes the page in one piece to html/quindle.htm.
-// Returns that file, for the window to be sent to once it is complete.
-// Throws std::runtime_error, naming the file and the reason, when the template
-// cannot be read or the page cannot be written.
-std::filesystem::path ComposeGamePage(PageKind kind, int thrower, int receiver);
+// The window is shown the bytes returned, never the file, which another
+// station sharing the folder may overwrite at any moment. Throws
+// std::runtime_error, naming the file and the reason, when the template
+// cannot be read.
+GamePage ComposeGamePage(PageKind kind, int thrower, int receiver);
 
 // The bytes of the page file made from `template_bytes` (the template file's
 // whole content) for the current session state: every template line preceded

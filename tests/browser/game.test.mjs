@@ -1,17 +1,20 @@
 // The real program end to end: whole short games in headless Chromium against
 // the three logs, each throw swapped into the page as its page file shows it
 // and its animation starting at its first frame; a page that loses its socket;
-// the navigate path; SIGTERM, and the launch path with --headless.
+// the navigate path; Back and Forward; four stations on one folder, a second
+// client without the window's cookie; kill -9 in 20 games; SIGTERM, and the
+// launch path with --headless.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { launchChromium } from './lib/chromium.mjs';
-import { THROWS, FIRST_FRAME_MS, within, start, checkLogs, composedPages, shownMarkup,
-  firstFrameColour } from './lib/game_run.mjs';
+import { THROWS, FIRST_FRAME_MS, sleep, within, start, checkLogs, composedPages, shownMarkup,
+  firstFrameColour, programFolder, addSettings, rows } from './lib/game_run.mjs';
 
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-game-'));
+process.stderr.setMaxListeners(64);  // twenty programs' standard error goes to it
 const browser = await launchChromium();
 // A page of its own for decoding screenshots and parsing page files.
 const checker = await browser.newPage();
@@ -28,24 +31,58 @@ const middleColour = (png) => checker.evaluate(async (b64) => {
 }, png.toString('base64'));
 const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 12);
 
+// Back and Forward every way a page or the participant has, then the pages
+// Back would lead to asked for outright, then Continue should that have
+// reached the start page: the window stays where it was.
+async function tryHistory(page) {
+  const before = page.url();
+  for (const key of ['Alt+ArrowLeft', 'Alt+ArrowRight', 'Backspace']) {
+    await page.keyboard.press(key);
+  }
+  await page.evaluate(() => { history.back(); history.go(-1); });
+  await page.goBack().catch(() => {});
+  await page.goForward().catch(() => {});
+  for (const file of ['connecting.htm', 'start.htm']) {
+    await page.goto(before.replace(/[^/]*$/, file)).catch(() => {});
+  }
+  if (await page.$('a.button')) await page.click('a.button');
+  assert.equal(page.url(), before, 'the window stays on the page it showed');
+}
+
 // Plays a game in a new page: the subject throws to each player in turn by
 // `method`. Every game page shown (loaded or swapped in) is recorded with its
 // markup and, for a swap, the colour of its throw picture (and of the
 // photodiode patch's corner) in screenshots and how long after the swap they
-// were done.
+// were done. With `backAndForth`, after the subject's first throw and at the
+// thank-you page the window is tried with tryHistory; what it reloads is not
+// recorded.
 const PATCH = { x: 5, y: 720 - 35, width: 10, height: 10 };
-async function play(run, method, { loseSocketAfter = 0 } = {}) {
+async function play(run, method, { loseSocketAfter = 0, backAndForth = false } = {}) {
   const url = await run.firstLine;
   assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
   const page = await browser.newPage();
   const targets = run.players === 3 ? [1, 3] : [1, 3, 4];
   const shown = [];
-  let subjectThrows = 0;
+  let subjectThrows = 0, probes = backAndForth ? 0 : 2, probing = false, entries;
   let end;
   const ended = new Promise((resolve) => { end = resolve; });
+  const probe = async () => {
+    probing = true;
+    // Links and keys have led on from the start page without history entries.
+    if (probes++ === 0) assert.equal(await page.evaluate(() => history.length), entries);
+    await tryHistory(page);
+    probing = false;
+  };
   await page.exposeBinding('pageShown', async (_source, info) => {
-    if (info.where.endsWith('/thankyou.htm')) end();
+    if (probing) return;
+    if (info.where.endsWith('/thankyou.htm')) {
+      return (probes < 2 ? probe() : Promise.resolve()).then(() => end(), (e) => end(String(e)));
+    }
     if (!info.where.endsWith('/quindle.htm')) return;
+    if (probes === 0 && info.holding && subjectThrows >= 1) {
+      const failed = await probe().then(() => null, String);
+      if (failed) return end(failed);
+    }
     shown.push(info);
     if (info.how === 'swap' && info.box) {
       const [png, patch] = [await page.screenshot({ clip: info.box }),
@@ -88,6 +125,7 @@ async function play(run, method, { loseSocketAfter = 0 } = {}) {
     });
   });
   await page.goto(url);
+  entries = await page.evaluate(() => history.length);
   const startPatch = await middleColour(await page.screenshot({ clip: PATCH }));
   await page.click('a.button');  // the start page's way to the connecting screen
   assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown.length}`);
@@ -124,7 +162,8 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
     const photodiode = players === 4;
     const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode-frames', '60'] : [])],
       subject, { animations: true, delay: '0.5,0.1' });
-    const { page, shown, startPatch } = await play(run, method);
+    // The 4-player game is tried with Back and Forward; it is still one game.
+    const { page, shown, startPatch } = await play(run, method, { backAndForth: photodiode });
     const { receivers } = await checkLogs(run, subject);
     await checkShown(run, shown, receivers, { swapped: true, photodiode });
     if (photodiode) assert.deepEqual(startPatch, [0, 0, 0]);
@@ -139,7 +178,8 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
 test('a page that loses its socket mid-game, and the navigate path, still log every throw', async () => {
   for (const [args, subject] of [[[], 'SLOST'], [['--display', 'navigate'], 'SNAVIGATE']]) {
     const run = await start(root, 3, ['--no-browser', ...args], subject);
-    const { page, shown } = await play(run, 'click', { loseSocketAfter: args.length ? 0 : 3 });
+    const { page, shown } = await play(run, 'click', args.length ? { backAndForth: true }
+      : { loseSocketAfter: 3 });
     // A page left before it was presented reports nothing.
     const { receivers } = await checkLogs(run, subject, { someOnsets: true });
     await checkShown(run, shown, receivers, { swapped: false });
@@ -148,6 +188,75 @@ test('a page that loses its socket mid-game, and the navigate path, still log ev
     await run.ends();
   }
 });
+
+// Stations 1 and 2 swap their throws in, 3 and 4 load them.
+test('four stations on one folder: every row intact, each window shown its own game only',
+  async () => {
+    const folder = await programFolder(root, 3);
+    const runs = [];
+    for (const n of [1, 2, 3, 4]) {
+      await addSettings(folder, 3, `station${n}`, { delay: '1,0', tag: `-${n}` });
+      runs.push(await start(root, 3, ['--no-browser', '--display', n < 3 ? 'swap' : 'navigate'],
+        `ST${n}`, { folder, settings: `station${n}.txt` }));
+    }
+    const games = await Promise.all(runs.map((run) => play(run, 'click')));
+    games.forEach(({ shown }, n) => {
+      assert.ok(shown.length > 0, `station ${n + 1} showed no game page`);
+      for (const { markup } of shown) {
+        assert.deepEqual([...new Set(markup.match(/Alex-\d/g))], [`Alex-${n + 1}`],
+          `station ${n + 1}: ${markup.slice(0, 300)}`);
+      }
+    });
+    // A second client with the address but not the window's cookie gets nothing.
+    const url = await runs[0].firstLine;
+    for (const file of ['html/start.htm', 'html/quindle.htm', 'events', 'socket']) {
+      const address = url.replace(/html\/start\.htm$/, file);
+      assert.equal((await fetch(address, { headers: { Accept: 'text/html' } })).status, 403, file);
+    }
+    await Promise.all(games.map(({ page }) => page.close()));
+    await Promise.all(runs.map((run) => run.ends()));
+    for (const file of ['log.csv', 'time.csv']) {
+      const all = (await rows(folder, file)).map((row) => row.trimEnd().split(','));
+      assert.deepEqual(all.map((f) => `${f[0]} ${f[8]} ${f.length}`).sort(),
+        [1, 2, 3, 4].map((n) => `ST${n} Alex-${n} ${12 + THROWS}`), file);
+    }
+  });
+
+// Each game driven over plain HTTP as its window would: the first request
+// claims the run and is given the cookie every later one carries, "connected"
+// starts the game, each "2to3" is a throw. Most are killed as their rows are
+// being appended, the others at any moment.
+test('kill -9 at random moments in 20 games: no partial row, earlier rows byte-identical',
+  async () => {
+    const earlier = 'S,"Lee, Jo",x\r\nS0,short.txt,01/02/25,10:00,3,6,short.txt,start.htm,' +
+      'Alex,You,Jordan,,1,2,3,1,2,3\r\n';
+    const folder = await programFolder(root, 3, '0,0');
+    await fs.mkdir(path.join(folder, 'log'));
+    for (const file of ['log.csv', 'time.csv']) {
+      await fs.writeFile(path.join(folder, 'log', file), earlier, 'latin1');
+    }
+    await Promise.all([...Array(20).keys()].map(async (n) => {
+      const run = await start(root, 3, ['--no-browser'], `K${n}`, { folder });
+      const over = run.says(/\] game over$/);
+      const url = await run.firstLine;
+      let cookie;
+      for (const file of ['start.htm', 'connected.htm', ...Array(THROWS + 1).fill('2to3.htm')]) {
+        const res = await fetch(url.replace(/start\.htm$/, file),
+          { headers: { Accept: 'text/html', Cookie: cookie ?? '' }, redirect: 'manual' });
+        cookie ??= res.headers.get('set-cookie');
+      }
+      assert.match(cookie, /^volleta=[0-9a-f]{32}; Path=\/\w+\/; HttpOnly; SameSite=Strict$/);
+      await within(n % 4 === 1 ? sleep(Math.random() * 8000)
+        : over.then(() => sleep(Math.random() * 4)), 60000);
+      run.child.kill('SIGKILL');
+      assert.ok(['SIGKILL', 0].includes(await run.exited));
+    }));
+    const [log, time] = await Promise.all(['log.csv', 'time.csv'].map((f) => rows(folder, f)));
+    for (const file of [log, time]) {
+      assert.equal(file.slice(0, 2).join(''), earlier);
+      file.slice(2).forEach((row) => assert.equal(row.split(',').length, 12 + THROWS, row));
+    }
+  });
 
 test('with --headless the program launches the browser and ends when it does', async () => {
   const run = await start(root, 3, ['--headless', '--browser', '/usr/bin/chromium'], 'SHEADLESS');

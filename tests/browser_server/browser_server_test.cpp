@@ -84,6 +84,7 @@ class ServerTest : public BrowserTest {
     std::string raw = method + " " + target + " HTTP/1.1\r\n";
     if (!host.empty()) raw += "Host: " + host + "\r\n";
     if (!dest.empty()) raw += "Sec-Fetch-Dest: " + dest + "\r\n";
+    if (!cookie.empty()) raw += "Cookie: other=1; " + cookie + "\r\n";
     raw += headers + "Connection: close\r\n\r\n" + body;
     boost::asio::ip::tcp::socket socket(io);
     socket.connect({boost::asio::ip::make_address_v4("127.0.0.1"), Serving().Port()});
@@ -96,12 +97,16 @@ class ServerTest : public BrowserTest {
     http::async_read(socket, buffer, parser, [&](auto ec, auto) { read = ec; });
     EXPECT_TRUE(SpinUntil(io, [&] { return read.has_value(); }, 10s)) << target;
     EXPECT_EQ(parser.get().body().find("not for the browser"), std::string::npos) << target;
-    return read == boost::beast::error_code() ? parser.release() : Reply(http::status::unknown, 11);
+    if (read != boost::beast::error_code()) return Reply(http::status::unknown, 11);
+    const std::string set = parser.get()[http::field::set_cookie];
+    if (!set.empty()) cookie = set.substr(0, set.find(';'));
+    return parser.release();
   }
 
   browser::Server server;
   std::string host;
   const browser::Server* other = nullptr;  // asked instead of `server` when set
+  std::string cookie;  // the window's, once its first page request claimed the run
 };
 
 TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
@@ -120,6 +125,9 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
   const Reply head = Get(Path("start.htm"), "document", "", "HEAD");
   EXPECT_EQ(head[http::field::content_length], std::to_string(page.body().size()));
   EXPECT_EQ(urls.size(), 1u);  // HEAD is no navigation
+  // A page the program composed is served as given, not as its file holds it.
+  server.Provide(Html() / "start.htm", "<p>composed</p>");
+  EXPECT_TRUE(Get(Path("start.htm")).body().starts_with("<p>composed</p>\n<script>"));
 }
 
 // A real run's pages are the file and the page script, nothing more; a pilot's carry its
@@ -215,15 +223,21 @@ TEST_F(ServerTest, RefusesWhatIsNotForIt) {
 }
 
 // A page socket as a page would hold it: opened with `origin` (none if
-// empty) under `host`; the handshake's status (101 when open).
+// empty) under `host`, with the cookie of the window that loaded the start
+// page; the handshake's status (101 when open).
 class SocketTest : public ServerTest {
  protected:
   using Ws = boost::beast::websocket::stream<boost::asio::ip::tcp::socket>;
+  SocketTest() {
+    Get(Path("start.htm"));
+    urls.clear();
+  }
   int Open(Ws& ws, const std::string& target, const std::string& origin) {
     ws.next_layer().connect({boost::asio::ip::make_address_v4("127.0.0.1"), server.Port()});
     ws.set_option(boost::beast::websocket::stream_base::decorator(
-        [origin](boost::beast::websocket::request_type& req) {
+        [origin, cookie = cookie](boost::beast::websocket::request_type& req) {
           if (!origin.empty()) req.set(http::field::origin, origin);
+          if (!cookie.empty()) req.set(http::field::cookie, cookie);
         }));
     boost::beast::websocket::response_type res;
     std::optional<boost::beast::error_code> done;
@@ -281,6 +295,9 @@ TEST_F(SocketTest, OnlyThisServersPagesOpenOne) {
     Ws ws(io);
     EXPECT_EQ(Open(ws, c.target, c.origin), c.status) << c.host << " " << c.target << " " << c.origin;
   }
+  cookie.clear();  // a second client: no socket for it
+  Ws ws(io);
+  EXPECT_EQ(Open(ws, target, "http://127.0.0.1:" + port), 403);
 }
 
 TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
@@ -300,8 +317,9 @@ TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
   EXPECT_TRUE(urls.empty());
 
   // A followed link raises the before-navigate event; a navigation to the page
-  // shown answers with the page file, one elsewhere with its address.
+  // shown answers with the page as composed, one elsewhere with its address.
   Send(ws, R"({"type":"ready"})");
+  server.Provide(Html() / "start.htm", "<p>composed</p>");
   on_navigate = [&](const std::string& url) {
     server.Stop();
     server.Navigate2(Html() / (url.ends_with("2to3.htm") ? "start.htm" : "sub dir/page two.htm"));
@@ -310,7 +328,7 @@ TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
   Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("2to3.htm") + R"("})");
   const std::string swap = Next(ws);
   const double received = platform::PreciseMilliseconds() + 1000;
-  EXPECT_EQ(swap, R"({"type":"swap","seq":0,"number":1})" "\n" + std::string(kStartPage));
+  EXPECT_EQ(swap, R"({"type":"swap","seq":0,"number":1})" "\n<p>composed</p>");
   Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("start.htm") + R"("})");
   EXPECT_EQ(Next(ws), R"({"type":"navigate","url":")" + Path("sub%20dir/page%20two.htm") + "\"}");
   EXPECT_EQ(urls, (std::vector{server.Origin() + Path("2to3.htm"), server.Origin() + Path("start.htm")}));

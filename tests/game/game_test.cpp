@@ -260,41 +260,6 @@ TEST_F(GameTest, ThrowerWithNothingLeftScheduledThrowsToNobody) {
   EXPECT_TRUE(OneRowEndingIn("log.csv", ",0,0,0"));
 }
 
-TEST_F(GameTest, OneGamePerRunWhereverTheWindowIsSent) {
-  Schedule(2, {{1, {3, 4}}, {3, {1}}, {4, {1}}});
-  StartGame();
-  const std::uint32_t start = StartTime;
-  loop.Advance(8000 + 500);  // throw 1 shown
-  // Back to the connection screen or the start page mid-game: no second game
-  // start; each is stopped and sent back to the game page. A reload is served.
-  browser.calls.clear();
-  for (const char* page : {"connecting.htm", "connected.htm", "start.htm", "quindle.htm"}) {
-    Navigate(page);
-  }
-  EXPECT_EQ(browser.Pages(), std::vector<std::string>(3, "quindle.htm"));
-  EXPECT_EQ(browser.calls.size(), 6u);
-  EXPECT_FALSE(form.Timer2.Enabled());
-  EXPECT_EQ(StartTime, start);
-
-  loop.Advance(60000);
-  ASSERT_EQ(browser.Pages().back(), "thankyou.htm");
-  // After the end every way leads back to the thank-you page, and nothing
-  // starts or writes anything again.
-  browser.calls.clear();
-  for (const char* page :
-       {"start.htm", "connecting.htm", "connected.htm", "2to1.htm", "thankyou.htm"}) {
-    Navigate(page);
-  }
-  EXPECT_EQ(browser.Pages(), std::vector<std::string>(4, "thankyou.htm"));
-  loop.Advance(60000);
-  EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled());
-  EXPECT_TRUE(OneRowEndingIn("log.csv", ",3,1"));
-  EXPECT_TRUE(OneRowEndingIn("time.csv", ",8000,9000"));
-}
-
-// The parallel port is the edge faked here: its first write throws, so the
-// first tick fails part-way. The failure is reported, the timers keep their
-// state (the failed tick is re-armed) and the game runs on to its end.
 TEST_F(GameTest, ATickThatFailsIsReportedAndTheGameGoesOn) {
   struct FailingOncePort final : ttl::Port {
     bool failed = false;

@@ -103,8 +103,10 @@ TEST_F(ComposeTest, WritesThePageFromAFreshTemplateEachTime) {
   EXPECT_THROW(page::ComposeGamePage(kOpening, 2, 0), std::runtime_error);  // no template
   program_.Write("html/template.htm", kTemplate);
   program_.Write("html/quindle.htm", std::string(5000, 'x'));  // to be truncated
-  EXPECT_EQ(page::ComposeGamePage(kComputerThrow, 3, 2), program_.Path() / "html" / "quindle.htm");
-  EXPECT_EQ(program_.Read("html/quindle.htm"), Expected("Cy throws to You", "3to2.gif", true));
+  const page::GamePage page = page::ComposeGamePage(kComputerThrow, 3, 2);
+  EXPECT_EQ(page.file, program_.Path() / "html" / "quindle.htm");
+  EXPECT_EQ(page.text, Expected("Cy throws to You", "3to2.gif", true));
+  EXPECT_EQ(program_.Read("html/quindle.htm"), page.text);
   program_.Write("html/template.htm", "<title>Welcome!\r\nname4");
   page::ComposeGamePage(kComputerThrow, 4, 1);
   EXPECT_EQ(program_.Read("html/quindle.htm"), "\r\n<title>Dee throws to Ann\r\nDee\r\n");

@@ -65,7 +65,9 @@ struct Pty {
 };
 
 // What the browser window does when it opens `page`: a document request.
-void Navigate(const std::string& start_url, const std::string& page) {
+// A page request as the window makes it: the first claims the run and is
+// given the cookie that every later one carries.
+void Navigate(const std::string& start_url, const std::string& page, std::string& cookie) {
   std::smatch m;
   ASSERT_TRUE(std::regex_match(start_url, m, std::regex(R"(http://[\d.]+:(\d+)(/\w+/html/).*)")))
       << start_url;
@@ -76,11 +78,14 @@ void Navigate(const std::string& start_url, const std::string& page) {
   http::request<http::empty_body> request{http::verb::get, m[2].str() + page, 11};
   request.set(http::field::host, "127.0.0.1:" + m[1].str());
   request.set("Sec-Fetch-Dest", "document");
+  if (!cookie.empty()) request.set(http::field::cookie, cookie);
   http::write(socket, request);
   boost::beast::flat_buffer buffer;
   http::response<http::string_body> response;
   http::read(socket, buffer, response);
   EXPECT_EQ(response.result_int(), 303) << page << " shows the next page";
+  const std::string set = response[http::field::set_cookie];
+  if (!set.empty()) cookie = set.substr(0, set.find(';'));
 }
 
 class SerialTest : public ::testing::Test {
@@ -105,7 +110,8 @@ class SerialTest : public ::testing::Test {
   int PlayGame(const std::function<void()>& after_first_throw = [] {}) {
     testing_support::RunningVolleta run(Args({"--no-browser", "short.txt"}), "S1\n");
     const std::string url = run.OutLine().value_or("");
-    Navigate(url, "connected.htm");
+    std::string cookie;
+    Navigate(url, "connected.htm", cookie);
     int turn = 0, pulses = 0;
     for (std::optional<std::string> line;
          (line = run.ErrLine()) && line->find("game over") == std::string::npos;) {
@@ -115,7 +121,7 @@ class SerialTest : public ::testing::Test {
       // A subject takes longer than a pulse: let every pulse end first, or the
       // new code would (rightly) cut one short.
       if (pty_.master >= 0) pty_.Await(2 * pulses);
-      Navigate(url, "2to" + std::string(1, "134"[turn++ % 3]) + ".htm");
+      Navigate(url, "2to" + std::string(1, "134"[turn++ % 3]) + ".htm", cookie);
     }
     run.Signal(SIGTERM);
     const int status = run.Wait();

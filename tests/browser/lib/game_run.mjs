@@ -35,20 +35,35 @@ async function copyProgram(folder, players, delay) {
     fs.cp(path.join(PROGRAM_DIR, sub), path.join(folder, sub), { recursive: true })));
   const schedule = players === 3 ? '1, 2323\r\n3, 2121\r\n' : '1, 234\r\n3, 214\r\n4, 231\r\n';
   await fs.writeFile(path.join(folder, 'schedules', 'short.txt'), schedule);
+  await addSettings(folder, players, 'short', { delay });
+}
+
+// A new copy of the program folder under `root` with the short game.
+export async function programFolder(root, players, delay = '0.1,0.2') {
+  const folder = await fs.mkdtemp(path.join(root, 'run-'));
+  await copyProgram(folder, players, delay);
+  return folder;
+}
+
+// Settings `<name>.txt` for a short game in `folder`, the computer players'
+// names ending in `tag` (a station's own game).
+export async function addSettings(folder, players, name, { delay = '0.1,0.2', tag = '' } = {}) {
   const settings = await fs.readFile(
     path.join(PROGRAM_DIR, 'settings', `${players}pl - include subject.txt`), 'latin1');
-  await fs.writeFile(path.join(folder, 'settings', 'short.txt'), settings
+  await fs.writeFile(path.join(folder, 'settings', `${name}.txt`), settings
     .replace(/^(Number of throws in the game,).*$/m, `$1${THROWS}`)
     .replace(/^(Schedule file[^,]*,).*$/m, '$1short.txt')
-    .replace(/^(Delay between throws[^,]*,).*$/m, `$1${delay}`), 'latin1');
+    .replace(/^(Delay between throws[^,]*,).*$/m, `$1${delay}`)
+    .replace(/^(Player [134][^,]*,[^,]*)/gm, `$1${tag}`), 'latin1');
 }
 
 // Starts the program with no display. `animations`: replace the throw
 // animations by two-frame ones whose first frame tells which throw it is.
+// `folder`: a program folder already made (shared with other runs), and
+// `settings` the name of its settings file to run.
 export async function start(root, players, args, subject,
-  { animations = false, delay = '0.1,0.2' } = {}) {
-  const folder = await fs.mkdtemp(path.join(root, 'run-'));
-  await copyProgram(folder, players, delay);
+  { animations = false, delay = '0.1,0.2', folder, settings = 'short.txt' } = {}) {
+  folder ??= await programFolder(root, players, delay);
   if (animations) {
     for (const dir of ['3player', '4player']) {
       const anim = path.join(folder, 'html', 'anim', dir);
@@ -61,7 +76,7 @@ export async function start(root, players, args, subject,
   }
 
   const env = { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' };
-  const child = spawn(EXE, ['--folder', folder, ...args, 'short.txt'],
+  const child = spawn(EXE, ['--folder', folder, ...args, settings],
     { env, stdio: ['pipe', 'pipe', 'pipe'] });
   child.stderr.pipe(process.stderr);
   let stderr = '';
@@ -70,7 +85,9 @@ export async function start(root, players, args, subject,
   const says = (pattern) => new Promise((resolve) => readline.createInterface({ input: child.stderr })
     .on('line', (line) => pattern.test(line) && resolve(line)));
   child.stdin.end(`${subject}\n`);
-  const exited = new Promise((resolve) => child.on('exit', resolve));
+  // The exit status, or the signal that ended it.
+  const exited = new Promise((resolve) =>
+    child.on('exit', (code, signal) => resolve(code ?? signal)));
   // Checks that the program ends with status 0; the limit only catches a hang.
   const ends = () => within(exited, 60000).then((code) => {
     if (code === 'timeout') child.kill('SIGKILL');
@@ -80,22 +97,27 @@ export async function start(root, players, args, subject,
   child.stdout.on('data', (chunk) => { stdout += chunk; });
   const firstLine = new Promise((resolve) =>
     readline.createInterface({ input: child.stdout }).once('line', resolve));
-  return { folder, players, child, firstLine, ends, says, stdout: () => stdout,
+  return { folder, players, child, firstLine, ends, exited, says, stdout: () => stdout,
     stderr: () => stderr };
 }
 
-// The last row of a log as its fields.
-export async function lastRow(folder, name) {
-  const text = await fs.readFile(path.join(folder, 'log', name), 'latin1');
-  return text.trim().split(/\r?\n/).pop().split(',');
+// The rows of a log, each with its line end; the file must end with one.
+export async function rows(folder, name) {
+  const text = await fs.readFile(path.join(folder, 'log', name), 'latin1').catch(() => '');
+  assert.ok(text === '' || text.endsWith('\r\n'), `${name} ends in a partial row`);
+  return text.split(/(?<=\r\n)/).filter(Boolean);
 }
 
-// The game's three rows: the receivers, times and onsets of its logged throws.
-// Every throw has its onset (with `someOnsets`, at least one does), none
-// before the page was sent for.
+// The run's one game's three rows (one game per run): the receivers, times
+// and onsets of its logged throws. Every throw has its onset (with
+// `someOnsets`, at least one does), none before the page was sent for.
 export async function checkLogs(run, subject, { someOnsets = false } = {}) {
   const [log, time, onset] = await Promise.all(['log.csv', 'time.csv', 'onset.csv']
-    .map((name) => lastRow(run.folder, name)));
+    .map(async (name) => {
+      const all = await rows(run.folder, name);
+      assert.equal(all.length, 1, `${name}: ${all}`);
+      return all[0].trimEnd().split(',');
+    }));
   for (const row of [log, time, onset]) {
     assert.equal(row.length, 12 + THROWS, `row ${row}`);
     assert.equal(row[0], subject);

@@ -19,5 +19,5 @@ int main(int argc, char** argv) {
                         : kind == "subject" ? page::PageKind::kSubjectThrow
                                             : page::PageKind::kComputerThrow,
                         std::stoi(argv[4]), std::stoi(argv[5]));
-  return page.filename() == "quindle.htm" ? 0 : 1;
+  return page.write_error.empty() ? 0 : 1;
 }
