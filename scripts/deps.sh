@@ -5,6 +5,9 @@
 VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev libcairo2-dev libgif-dev)
 # Debian packages the program uses at run time to show the experiment.
 VOLLETA_RUN_PACKAGES=(chromium)
+# Debian packages for the Windows build (mingw-w64's C++ compiler with posix
+# threads) and for running it and its tests under Wine, with GoogleTest's sources.
+VOLLETA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 # Debian packages the tests need besides the build's.
 VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr)
 

@@ -13,6 +13,8 @@
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
 #include "game/terminal.hpp"
+#include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -28,6 +30,7 @@ constexpr int kPhotodiodeFrames = 6;
 
 // Runs one session: start-up, then the event loop until the program ends.
 int RunSession(const StartOptions& options) {
+  const platform::FineTimers fine_timers;
   boost::asio::io_context io;
   platform::AsioScheduler scheduler(io);
   platform::SetScheduler(&scheduler);
@@ -54,6 +57,9 @@ int RunSession(const StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::vector<std::string> arguments = platform::CommandLineArguments(argc, argv);
+  std::vector<char*> utf8_argv;
+  for (std::string& a : arguments) utf8_argv.push_back(a.data());
   CLI::App app{
       "Volleta: the ball-tossing game for studies of social inclusion and exclusion.\n"
       "SETTINGS is the settings file's name in the settings folder; without it the\n"
@@ -131,7 +137,7 @@ int main(int argc, char** argv) {
   app.prefix_command();
 
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(utf8_argv.size()), utf8_argv.data());
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
   }
@@ -153,6 +159,7 @@ int main(int argc, char** argv) {
   }
 
   options.delay_window = !Module1::Command.empty();
+  platform::PreferTerminalDialogs(options.window.no_browser);
   options.window.display.swap = display == "swap";
   if (photodiode && options.window.display.photodiode_frames == 0) {
     options.window.display.photodiode_frames = kPhotodiodeFrames;

@@ -1,6 +1,8 @@
 #pragma once
 // The program folder and the way the program ends.
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -11,6 +13,11 @@ void SetProgramFolder(std::filesystem::path folder);
 
 // The folder that holds the running executable.
 std::filesystem::path ExecutableFolder();
+
+// The command line's arguments as UTF-8. On Windows they are read from the
+// system's UTF-16 command line, so that any path can be given, and the console
+// and standard streams are set up as on Linux: UTF-8, lines ending in LF.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
 // Thrown to end the program at once with an exit status: no later step and no
 // unload handling runs. Only main() catches it. It is deliberately not a
