@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -62,7 +61,7 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
 }
 
 RunningVolleta::~RunningVolleta() {
-  Signal(SIGKILL);
+  Signal(0);  // any signal ends it
   Wait();
   ::CloseHandle(AsHandle(out_.handle));
   ::CloseHandle(AsHandle(err_.handle));
