@@ -95,8 +95,8 @@ export async function lastRow(folder, name) {
 
 // The game's three rows: the receivers, times and onsets of its logged throws.
 // Every throw has its onset (with `someOnsets`, at least one does), none
-// before its time.
-export async function checkLogs(run, subject, { someOnsets = false } = {}) {
+// before its time (by more than `onsetSlackMs`).
+export async function checkLogs(run, subject, { someOnsets = false, onsetSlackMs = 0 } = {}) {
   const [log, time, onset] = await Promise.all(['log.csv', 'time.csv', 'onset.csv']
     .map((name) => lastRow(run.folder, name)));
   for (const row of [log, time, onset]) {
@@ -110,7 +110,7 @@ export async function checkLogs(run, subject, { someOnsets = false } = {}) {
   onset.slice(12).forEach((value, i) => {
     if (someOnsets && value === '') return;
     assert.match(value, /^\d+$/, `onsets ${onset.slice(12)}`);
-    assert.ok(Number(value) >= times[i], `onset ${value} before its time ${times[i]}`);
+    assert.ok(Number(value) >= times[i] - onsetSlackMs, `onset ${value} before its time ${times[i]}`);
   });
   return { receivers: log.slice(12).map(Number), times };
 }
