@@ -16,6 +16,7 @@
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/event_loop.hpp"
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
@@ -67,8 +68,7 @@ int main(int argc, char** argv) {
   std::string folder;
   bool check = false;
   StartOptions options;
-  app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log")
-      ->check(CLI::ExistingDirectory);
+  app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log");
   app.add_flag("--check", check,
                "Check the settings file (the argument, else the remembered one), its schedule and "
                "ttl.txt, print a summary and exit");
@@ -164,10 +164,18 @@ int main(int argc, char** argv) {
   if (photodiode && options.window.display.photodiode_frames == 0) {
     options.window.display.photodiode_frames = kPhotodiodeFrames;
   }
+  // Checked here rather than by CLI11, which would read the name in the ANSI
+  // code page on Windows.
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::is_directory(platform::PathOf(folder), ec)) {
+    std::cerr << "--folder: Directory does not exist: " << folder
+              << "\nRun with --help for more information.\n";
+    return static_cast<int>(CLI::ExitCodes::ValidationError);
+  }
   platform::SetProgramFolder(folder.empty() ? platform::ExecutableFolder()
-                                            : std::filesystem::absolute(folder));
+                                            : std::filesystem::absolute(platform::PathOf(folder)));
   const auto log_folder = [](const std::string& given) {
-    return given.empty() ? platform::ProgramFolder() / "log" : std::filesystem::path(given);
+    return given.empty() ? platform::ProgramFolder() / "log" : platform::PathOf(given);
   };
   if (report->count() > 0 || exporter->count() > 0) {
     int status = platform::kExitOk;

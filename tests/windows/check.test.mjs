@@ -1,7 +1,7 @@
 // --check of volleta.exe under Wine says what the Linux build says, to the
 // character: on each shipped condition and on refused files. Both run on the
-// same copy of the program folder; the one difference allowed is how each
-// system spells that folder's path.
+// same copy of the program folder, whose name is not ASCII; the one
+// difference allowed is how each system spells that folder's path.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -12,7 +12,7 @@ import path from 'node:path';
 const { VOLLETA_EXE, VOLLETA_RUNNER, VOLLETA_LINUX_EXE, VOLLETA_PROGRAM_DIR } = process.env;
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-check-'));
 after(() => fs.rm(root, { recursive: true, force: true }));
-const folder = path.join(root, 'program');
+const folder = path.join(root, 'Études – program');
 await Promise.all(['html', 'settings', 'schedules'].map((sub) =>
   fs.cp(path.join(VOLLETA_PROGRAM_DIR, sub), path.join(folder, sub), { recursive: true })));
 
