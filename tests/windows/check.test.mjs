@@ -16,6 +16,11 @@ const folder = path.join(root, 'Études – program');
 await Promise.all(['html', 'settings', 'schedules'].map((sub) =>
   fs.cp(path.join(VOLLETA_PROGRAM_DIR, sub), path.join(folder, sub), { recursive: true })));
 
+// The folder's name as the outputs show it (read as Latin-1 bytes), on Linux and under Wine.
+const folderBytes = Buffer.from(folder, 'utf8').toString('latin1');
+const windowsFolder = `Z:${folderBytes.replaceAll('/', '\\')}`;
+const escaped = folderBytes.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+
 const run = (command, args) => {
   const r = spawnSync(command, args, { encoding: 'latin1', timeout: 120000,
     env: { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' } });
@@ -26,7 +31,8 @@ const run = (command, args) => {
 function both(settings) {
   const linux = run(VOLLETA_LINUX_EXE, ['--folder', folder, '--check', settings]);
   const windows = run(VOLLETA_RUNNER, [VOLLETA_EXE, '--folder', folder, '--check', settings]);
-  const unix = (text) => text.replace(/Z:[^\s",)]*/g, (p) => p.slice(2).replaceAll('\\', '/'));
+  const unix = (text) => text.replaceAll(windowsFolder, folderBytes)
+    .replace(new RegExp(`${escaped}[^\\s",)]*`, 'g'), (p) => p.replaceAll('\\', '/'));
   return { linux, windows: { ...windows, out: unix(windows.out), err: unix(windows.err) } };
 }
 
