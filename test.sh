@@ -2,12 +2,16 @@
 # Installs what is missing, builds, runs every test and prints the totals:
 #   1. the tests (unit, end-to-end with the real program, browser) on the normal build;
 #   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. each libFuzzer target for a bounded time on its seed corpus.
+#   3. each libFuzzer target for a bounded time on its seed corpus;
+#   4. the Windows build's tests under Wine (VOLLETA_WINDOWS=0 leaves them out).
 # VOLLETA_QUICK=1 runs step 1 only.
 set -uo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-volleta_ensure_packages "${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[@]}" || exit 1
+windows=${VOLLETA_WINDOWS:-1}
+packages=("${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[@]}")
+[[ $windows == 1 ]] && packages+=("${VOLLETA_WINDOWS_PACKAGES[@]}")
+volleta_ensure_packages "${packages[@]}" || exit 1
 volleta_ensure_npm tests/browser || exit 1
 
 jobs=$(volleta_jobs)
@@ -19,6 +23,7 @@ trap 'rm -rf "$log"' EXIT
 # Runs ctest on a preset and adds its counts to the totals.
 run_ctest() {
   local preset=$1
+  local test_jobs=${2:-$jobs}
   echo "== $preset: configure and build"
   if ! cmake --preset "$preset" >"$log/$preset-configure.txt" 2>&1 ||
      ! cmake --build --preset "$preset" -j"$jobs" >"$log/$preset-build.txt" 2>&1; then
@@ -28,7 +33,7 @@ run_ctest() {
     return
   fi
   echo "== $preset: tests"
-  ctest --preset "$preset" -j"$jobs" 2>&1 | tee "$log/$preset-ctest.txt" | grep -E 'Test +#|tests passed|FAILED|Failed|\*\*\*' || true
+  ctest --preset "$preset" -j"$test_jobs" 2>&1 | tee "$log/$preset-ctest.txt" | grep -E 'Test +#|tests passed|FAILED|Failed|\*\*\*' || true
   # A failure's own output, so a CI log says why and not only which.
   awk '/\*\*\*(Failed|Timeout|Exception)|\(Failed\)|\(Timeout\)/ { n = 120; print "---- " $0; next }
        n > 0 && /^ *[0-9]+\/[0-9]+ Test +#/ { n = 0 }
@@ -80,6 +85,8 @@ run_ctest default
 if [[ ${VOLLETA_QUICK:-0} != 1 ]]; then
   run_ctest asan
   run_fuzzers
+  # One Wine test at a time: they share one prefix and its wineserver.
+  [[ $windows == 1 ]] && run_ctest windows 1
 fi
 
 echo

@@ -10,6 +10,9 @@ VOLLETA_PACKAGE_PACKAGES=(dpkg-dev file)
 # Debian packages the tests need besides the build's (the package test makes a .deb).
 VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr
                        "${VOLLETA_PACKAGE_PACKAGES[@]}")
+# Debian packages for the Windows build (mingw-w64's C++ compiler with posix
+# threads) and for running it and its tests under Wine, with GoogleTest's sources.
+VOLLETA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 
 volleta_as_root() {
   if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi

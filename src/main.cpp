@@ -14,8 +14,11 @@
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
 #include "game/terminal.hpp"
+#include "platform/clock.hpp"
+#include "platform/dialogs.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/new_study.hpp"
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
@@ -30,6 +33,7 @@ constexpr int kPhotodiodeFrames = 6;
 
 // Runs one session: start-up, then the event loop until the program ends.
 int RunSession(const StartOptions& options) {
+  const platform::FineTimers fine_timers;
   boost::asio::io_context io;
   platform::AsioScheduler scheduler(io);
   platform::SetScheduler(&scheduler);
@@ -56,6 +60,9 @@ int RunSession(const StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::vector<std::string> arguments = platform::CommandLineArguments(argc, argv);
+  std::vector<char*> utf8_argv;
+  for (std::string& a : arguments) utf8_argv.push_back(a.data());
   CLI::App app{
       "Volleta: the ball-tossing game for studies of social inclusion and exclusion.\n"
       "SETTINGS is the settings file's name in the settings folder; without it the\n"
@@ -64,8 +71,7 @@ int main(int argc, char** argv) {
   bool check = false;
   StartOptions options;
   CLI::Option* folder_option =
-      app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log")
-          ->check(CLI::ExistingDirectory);
+      app.add_option("--folder", folder, "Program folder holding settings, schedules, html and log");
   CLI::Option* check_option =
       app.add_flag("--check", check,
                    "Check the settings file (the argument, else the remembered one), its schedule "
@@ -146,7 +152,7 @@ int main(int argc, char** argv) {
   app.prefix_command();
 
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(utf8_argv.size()), utf8_argv.data());
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
   }
@@ -176,15 +182,24 @@ int main(int argc, char** argv) {
   }
 
   options.delay_window = !Module1::Command.empty();
+  platform::PreferTerminalDialogs(options.window.no_browser);
   options.window.display.swap = display == "swap";
   if (photodiode && options.window.display.photodiode_frames == 0) {
     options.window.display.photodiode_frames = kPhotodiodeFrames;
+  }
+  // Checked here rather than by CLI11, which would read the name in the ANSI
+  // code page on Windows.
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::is_directory(platform::PathOf(folder), ec)) {
+    std::cerr << "--folder: Directory does not exist: " << folder
+              << "\nRun with --help for more information.\n";
+    return static_cast<int>(CLI::ExitCodes::ValidationError);
   }
   // An installed program's own folder can't hold a study: it runs the study in
   // the current folder, and without one there only --report and --export
   // given their log folder can go on.
   const std::optional<std::filesystem::path> program_folder =
-      folder.empty() ? platform::DefaultProgramFolder() : std::filesystem::absolute(folder);
+      folder.empty() ? platform::DefaultProgramFolder() : std::filesystem::absolute(platform::PathOf(folder));
   const bool logs_named = (report->count() > 0 || exporter->count() > 0) &&
                           (report->count() == 0 || !report_folder.empty()) &&
                           (exporter->count() == 0 || !export_folder.empty());
@@ -202,7 +217,7 @@ int main(int argc, char** argv) {
   }
   platform::SetProgramFolder(program_folder.value_or(std::filesystem::path()));
   const auto log_folder = [](const std::string& given) {
-    return given.empty() ? platform::ProgramFolder() / "log" : std::filesystem::path(given);
+    return given.empty() ? platform::ProgramFolder() / "log" : platform::PathOf(given);
   };
   if (report->count() > 0 || exporter->count() > 0) {
     int status = platform::kExitOk;

@@ -1,12 +1,10 @@
 #pragma once
 // Starting the participant's browser as an app window on a page, and noticing
 // when it ends.
-#include <sys/types.h>
-
 #include <boost/asio/io_context.hpp>
-#include <boost/asio/signal_set.hpp>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,13 +15,15 @@ namespace browser {
 
 enum class BrowserKind { kChromium, kFirefox };
 
-// The browsers tried, in order, when none is named.
+// The browsers tried, in order, when none is named: on Linux by their names on
+// PATH, on Windows Microsoft Edge, then Chrome, by their install places and
+// the registry's App Paths.
 const std::vector<std::string>& KnownBrowsers();
 // The same, as a comma-separated list for messages and help.
 std::string KnownBrowserList();
 
 // The browser to start: `named` when given (a path or a name on PATH), else
-// the first of KnownBrowsers() found on PATH.
+// the first of KnownBrowsers() found.
 std::optional<std::string> FindBrowser(const std::string& named);
 
 // Firefox by its file name, every other browser taken as Chromium-based.
@@ -42,11 +42,15 @@ struct LaunchSettings {
 // The browser's arguments (without the program itself).
 std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings& settings);
 
+// A new Firefox profile would otherwise greet the participant with first-run pages.
+void WriteFirefoxPreferences(const std::filesystem::path& profile);
+
 // One browser process with its own temporary profile.
 class Launcher {
  public:
-  // `on_exit` runs on the loop once the process has ended, with its wait status.
-  Launcher(boost::asio::io_context& io, std::function<void(int status)> on_exit);
+  // `on_exit` runs on the loop once the process has ended, with its exit code
+  // (-1 when it did not exit by itself, as when a signal ended it).
+  Launcher(boost::asio::io_context& io, std::function<void(int exit_code)> on_exit);
   // Ends a browser still running and removes the profile.
   ~Launcher();
   Launcher(const Launcher&) = delete;
@@ -58,17 +62,11 @@ class Launcher {
              std::string* error = nullptr);
   // Asks the browser to close; `on_exit` still runs when it has.
   void Terminate();
-  bool Running() const { return pid_ > 0; }
+  bool Running() const;
 
  private:
-  void Watch();
-  void Reap();
-  void RemoveProfile();
-
-  boost::asio::signal_set child_signal_;
-  std::function<void(int)> on_exit_;
-  pid_t pid_ = -1;
-  std::filesystem::path profile_;
+  struct Process;  // the system's side of it
+  std::unique_ptr<Process> process_;
 };
 
 }  // namespace browser

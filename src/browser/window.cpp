@@ -1,7 +1,5 @@
 #include "browser/window.hpp"
 
-#include <sys/wait.h>
-
 #include <boost/asio/post.hpp>
 #include <iostream>
 
@@ -85,7 +83,7 @@ void Window::Open(const std::string& url) {
     ShowAddress(url);
     return;
   }
-  launcher_ = std::make_unique<Launcher>(io_, [this](int status) { OnBrowserExit(status); });
+  launcher_ = std::make_unique<Launcher>(io_, [this](int code) { OnBrowserExit(code); });
   std::string error;
   if (!launcher_->Start(*program, url, options_.headless, &error)) {
     err_ << "volleta: " << error << "; open the address printed on standard output." << std::endl;
@@ -107,9 +105,9 @@ void Window::ShowAddress(const std::string& url) {
   out_ << url << '\n' << std::flush;
 }
 
-void Window::OnBrowserExit(int status) {
+void Window::OnBrowserExit(int exit_code) {
   if (quitting_) return;
-  const bool failed = !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const bool failed = exit_code != 0;
   if (failed && !server_.EverConnected()) {
     // It never showed a page: let the experimenter open one instead of
     // ending the session before it began.

@@ -58,7 +58,7 @@ class Window final : public Browser {
  private:
   void Open(const std::string& url);
   void ShowAddress(const std::string& url);
-  void OnBrowserExit(int status);
+  void OnBrowserExit(int exit_code);
   void RaiseQuit();
   void OnStreams(std::size_t open);
   void WaitForSignal();

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "datalog/svg_timeline.hpp"
+#include "platform/clock.hpp"
 
 namespace datalog {
 namespace {
@@ -45,8 +46,7 @@ std::string MedianMs(const std::vector<double>& values) {
 
 std::string Now() {
   const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = platform::LocalTime(now);
   char buffer[64];
   std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M", &local);
   return buffer;

@@ -6,6 +6,7 @@
 
 #include "game/frm_main.hpp"
 #include "game/terminal.hpp"
+#include "platform/path_text.hpp"
 #include "platform/clock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -25,7 +26,7 @@ void frmMain::Form_Load() {
   Module1::BrowserEvents = &Events;
   Module1::Browser = window_.get();
   Events.Sink = Module1::Browser;
-  Events.Show(platform::ProgramFolder() / "html" / Module1::StartPage);
+  Events.Show(platform::ProgramFolder() / "html" / platform::PathOf(Module1::StartPage));
 }
 
 // A second passes, with the loop running, before the window opens.

@@ -35,8 +35,7 @@ class SystemClock final : public Clock {
   double SecondsSinceMidnight() override {
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
+    const std::tm local = LocalTime(t);
     const auto sub = now - std::chrono::system_clock::from_time_t(t);
     const double fraction = std::chrono::duration<double>(sub).count();
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;

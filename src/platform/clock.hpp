@@ -2,6 +2,7 @@
 // The program's clocks: the millisecond game clock and the time of day.
 // Tests install a fake clock; everything else reads through these functions.
 #include <cstdint>
+#include <ctime>
 
 namespace platform {
 
@@ -32,11 +33,28 @@ double PreciseMilliseconds();
 // Seconds since local midnight, with the fractional part.
 double SecondsSinceMidnight();
 
+// The local time of `t`, by the system's thread-safe conversion.
+std::tm LocalTime(std::time_t t);
+
 // Study time runs `scale` times as fast as real time from now on (a pilot's
 // --speed; 1 by default): the system clock's timeGetTime() counts study
 // milliseconds, and the scheduler waits delay / scale real milliseconds. The
 // time of day is never scaled. A test's own clock is left as it is.
 void SetTimeScale(double scale);
 double TimeScale();
+
+// While one lives, the system's timers wake to the millisecond: Windows raises
+// its timer resolution to 1 ms (from 15.6 ms) and restores it at the end;
+// Linux timers are that fine already.
+class FineTimers {
+ public:
+  FineTimers();
+  ~FineTimers();
+  FineTimers(const FineTimers&) = delete;
+  FineTimers& operator=(const FineTimers&) = delete;
+
+ private:
+  bool raised_ = false;
+};
 
 }  // namespace platform

@@ -1,12 +1,10 @@
 #include "platform/dialogs.hpp"
-#include "platform/display.hpp"
 
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <vector>
 
-#include "platform/process.hpp"
 #include "platform/fields.hpp"
 
 namespace platform {
@@ -74,53 +72,18 @@ class TerminalDialogs final : public Dialogs {
   std::ostream& err_;
 };
 
-class ZenityDialogs final : public Dialogs {
- public:
-  std::optional<std::string> OpenFile(const std::string& title, const std::filesystem::path& folder,
-                                      const std::string& remembered) override {
-    const auto result = RunAndCapture({"zenity", "--file-selection", "--title=" + title,
-                                       "--filename=" + (folder / remembered).string(),
-                                       "--file-filter=*.txt"});
-    if (!result || result->exit_status != 0) return std::nullopt;
-    std::string path = result->output;
-    while (!path.empty() && (path.back() == '\n' || path.back() == '\r')) path.pop_back();
-    if (path.empty()) return std::nullopt;
-    return std::filesystem::path(path).filename().string();
-  }
-
-  void MsgBox(const std::string& message, const std::string& title) override {
-    const auto result =
-        RunAndCapture({"zenity", "--info", "--no-markup", "--title=" + title, "--text=" + message});
-    if (!result) std::cerr << title << ": " << message << std::endl;
-  }
-
-  std::string InputBox(const std::string& prompt, const std::string& title) override {
-    const auto result = RunAndCapture({"zenity", "--entry", "--title=" + title, "--text=" + prompt});
-    if (!result || result->exit_status != 0) return std::string();
-    std::string answer = result->output;
-    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
-    return answer;
-  }
-};
-
 std::unique_ptr<Dialogs>& DefaultDialogs() {
   static std::unique_ptr<Dialogs> dialogs;
   return dialogs;
 }
 
 Dialogs* g_dialogs = nullptr;
+bool g_prefer_terminal = false;
 
 }  // namespace
 
 std::unique_ptr<Dialogs> MakeTerminalDialogs(std::istream& in, std::ostream& err) {
   return std::make_unique<TerminalDialogs>(in, err);
-}
-
-std::unique_ptr<Dialogs> MakeZenityDialogs() { return std::make_unique<ZenityDialogs>(); }
-
-std::unique_ptr<Dialogs> MakeDefaultDialogs() {
-  if (HasDisplay() && FindOnPath("zenity")) return MakeZenityDialogs();
-  return MakeTerminalDialogs(std::cin, std::cerr);
 }
 
 Dialogs& CurrentDialogs() {
@@ -131,5 +94,9 @@ Dialogs& CurrentDialogs() {
 }
 
 void SetDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+
+void PreferTerminalDialogs(bool prefer) { g_prefer_terminal = prefer; }
+
+bool TerminalDialogsPreferred() { return g_prefer_terminal; }
 
 }  // namespace platform

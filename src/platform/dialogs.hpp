@@ -1,8 +1,9 @@
 #pragma once
 // The experimenter's dialogs: the settings-file chooser, message boxes and the
-// subject-ID input box. With a graphical display and zenity on PATH they are
-// zenity dialogs; otherwise they use the terminal (prompts on standard error,
-// answers from standard input; nothing goes to standard output).
+// subject-ID input box. On Linux, with a graphical display and zenity on PATH
+// they are zenity dialogs; on Windows, the system's own. Otherwise they use the
+// terminal (prompts on standard error, answers from standard input; nothing
+// goes to standard output).
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
@@ -31,10 +32,19 @@ class Dialogs {
 
 // Terminal dialogs reading from `in` and writing to `err`.
 std::unique_ptr<Dialogs> MakeTerminalDialogs(std::istream& in, std::ostream& err);
-// zenity dialogs.
+// zenity dialogs (Linux).
 std::unique_ptr<Dialogs> MakeZenityDialogs();
-// zenity when DISPLAY or WAYLAND_DISPLAY is set and zenity is on PATH, else the terminal.
+// Linux: zenity when DISPLAY or WAYLAND_DISPLAY is set and zenity is on PATH,
+// else the terminal. Windows: the system's dialogs, but the terminal when the
+// program's standard streams are not a console (a script or a test runs it),
+// or when the terminal is preferred and the program runs in a console.
 std::unique_ptr<Dialogs> MakeDefaultDialogs();
+
+// The run launches no browser, so whoever started it from a console answers
+// there (Windows; on Linux the display decides alone). Call it before the
+// first dialog.
+void PreferTerminalDialogs(bool prefer);
+bool TerminalDialogsPreferred();
 
 // The dialogs in use (the default ones until SetDialogs is called).
 Dialogs& CurrentDialogs();

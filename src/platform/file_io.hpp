@@ -1,6 +1,7 @@
 #pragma once
 // Text files as bytes: no transcoding, so ANSI and UTF-8 files pass through
 // unchanged. Lines end at CR LF, a lone CR or a lone LF.
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
 // with the reason in `error`.
 bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes,
                     std::string* error = nullptr);
+
+// std::fopen for any path (wide-character on Windows).
+std::FILE* OpenCFile(const std::filesystem::path& path, const char* mode);
 
 // Splits text into lines without their ends. Every CR LF, lone CR and lone LF
 // ends a line; a final line end does not start another line.

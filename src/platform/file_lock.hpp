@@ -2,7 +2,7 @@
 // What appending to a file shared between machines needs of the system: an
 // exclusive lock on the whole file for the length of one append, and folder
 // entries flushed to disk. POSIX record locks here (they also hold over NFS
-// and SMB mounts); Windows would take LockFileEx and FlushFileBuffers.
+// and SMB mounts); on Windows LockFileEx and FlushFileBuffers.
 #include <chrono>
 #include <filesystem>
 #include <string>

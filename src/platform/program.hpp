@@ -2,6 +2,8 @@
 // The program folder and the way the program ends.
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -28,6 +30,11 @@ std::filesystem::path BundledExperimentFolder();
 // The program folder when none is given: the executable's own folder; for an
 // installed program the current folder when it holds a study, else none.
 std::optional<std::filesystem::path> DefaultProgramFolder();
+
+// The command line's arguments as UTF-8. On Windows they are read from the
+// system's UTF-16 command line, so that any path can be given, and the console
+// and standard streams are set up as on Linux: UTF-8, lines ending in LF.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
 // Thrown to end the program at once with an exit status: no later step and no
 // unload handling runs. Only main() catches it. It is deliberately not a

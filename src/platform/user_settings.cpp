@@ -2,28 +2,18 @@
 
 #include <boost/property_tree/ini_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
-#include <cstdlib>
+#include <fstream>
 #include <system_error>
 
 namespace platform {
-
-std::filesystem::path UserSettingsFile() {
-  std::filesystem::path base;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
-    base = xdg;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    base = std::filesystem::path(home) / ".config";
-  } else {
-    base = ".config";
-  }
-  return base / "volleta" / "volleta.ini";
-}
 
 std::string GetSetting(const std::string& section, const std::string& key,
                        const std::string& fallback) {
   try {
     boost::property_tree::ptree tree;
-    boost::property_tree::ini_parser::read_ini(UserSettingsFile().string(), tree);
+    std::ifstream in(UserSettingsFile());
+    if (!in) return fallback;
+    boost::property_tree::ini_parser::read_ini(in, tree);
     return tree.get<std::string>(boost::property_tree::ptree::path_type(section + "/" + key, '/'),
                                  fallback);
   } catch (const std::exception&) {
@@ -38,14 +28,17 @@ void SaveSetting(const std::string& section, const std::string& key, const std::
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
       try {
-        boost::property_tree::ini_parser::read_ini(file.string(), tree);
+        std::ifstream in(file);
+        boost::property_tree::ini_parser::read_ini(in, tree);
       } catch (const std::exception&) {
         tree.clear();  // an unreadable file is replaced rather than blocking the setting
       }
     }
     tree.put(boost::property_tree::ptree::path_type(section + "/" + key, '/'), value);
     std::filesystem::create_directories(file.parent_path(), ec);
-    boost::property_tree::ini_parser::write_ini(file.string(), tree);
+    // Opened by its path, not by a narrow name: any folder name works on Windows.
+    std::ofstream out(file, std::ios::trunc);
+    if (out) boost::property_tree::ini_parser::write_ini(out, tree);
   } catch (const std::exception&) {
     // Ignored, like every failure of the remembered setting.
   }

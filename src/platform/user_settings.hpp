@@ -1,6 +1,7 @@
 #pragma once
 // The per-user remembered setting: an INI file
-// $XDG_CONFIG_HOME/volleta/volleta.ini (default ~/.config/volleta/volleta.ini).
+// $XDG_CONFIG_HOME/volleta/volleta.ini (default ~/.config/volleta/volleta.ini);
+// on Windows %APPDATA%\volleta\volleta.ini.
 #include <filesystem>
 #include <string>
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
 #include "platform/file_io.hpp"
@@ -127,7 +128,7 @@ void LoadSchedule() {
   using namespace Module1;
   const std::filesystem::path folder = platform::ProgramFolder() / "schedules";
   std::string reason;
-  const std::optional<std::string> text = platform::ReadFileBytes(folder / ScheduleFile, &reason);
+  const std::optional<std::string> text = platform::ReadFileBytes(folder / platform::PathOf(ScheduleFile), &reason);
   if (!text) {
     RefuseSchedule("The schedule file \"" + ScheduleFile +
                    "\" could not be read from the schedules folder " + folder.string() + " (" +

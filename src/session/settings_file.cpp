@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/path_text.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "platform/fields.hpp"
@@ -78,7 +79,7 @@ void ReadSettingsFile() {
   using namespace Module1;
   const std::filesystem::path folder = platform::ProgramFolder() / "settings";
   std::string reason;
-  std::optional<std::string> text = platform::ReadFileBytes(folder / SettingsFile, &reason);
+  std::optional<std::string> text = platform::ReadFileBytes(folder / platform::PathOf(SettingsFile), &reason);
   if (!text) {
     Refuse(kSettingsProblem, "The settings file \"" + SettingsFile +
                                  "\" could not be read from the settings folder " +

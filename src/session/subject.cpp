@@ -3,6 +3,7 @@
 #include <ctime>
 #include <system_error>
 
+#include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/program.hpp"
 #include "platform/fields.hpp"
@@ -55,8 +56,7 @@ void AskSubjectId() {
 
 void StampSession() {
   const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = platform::LocalTime(now);
   char date[16];
   char time[16];
   std::strftime(date, sizeof date, "%m/%d/%y", &local);

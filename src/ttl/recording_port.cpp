@@ -5,6 +5,8 @@
 #include <chrono>
 #include <system_error>
 
+#include "platform/file_io.hpp"
+
 namespace ttl {
 namespace {
 // Taken while the program is being loaded, before main runs.
@@ -19,7 +21,7 @@ double MillisecondsSinceProgramStart() {
 
 std::unique_ptr<RecordingPort> RecordingPort::Open(const std::filesystem::path& file,
                                                    std::string* error, TimeSource now_ms) {
-  std::FILE* handle = std::fopen(file.c_str(), "a");
+  std::FILE* handle = platform::OpenCFile(file, "ab");
   if (handle == nullptr) {
     if (error != nullptr) {
       *error = "cannot open the port log " + file.string() + " for writing: " +

@@ -1,67 +1,15 @@
 #include "ttl/serial_port.hpp"
 
-#include <grp.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-
 #include <boost/asio/buffer.hpp>
 #include <boost/asio/error.hpp>
 #include <boost/asio/serial_port.hpp>
 #include <boost/asio/write.hpp>
-#include <cerrno>
 #include <system_error>
 #include <vector>
 
+#include "ttl/serial_system.hpp"
+
 namespace ttl {
-namespace {
-
-// The group that may open `device`, for the cure of a permission refusal.
-std::string GroupOf(const std::string& device) {
-  struct stat info {};
-  if (::stat(device.c_str(), &info) == 0 && info.st_gid != 0) {
-    if (const group* entry = ::getgrgid(info.st_gid)) return entry->gr_name;
-  }
-  return "dialout";  // Debian's group for serial devices
-}
-
-std::string Gone(int error_number) {
-  switch (error_number) {
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-      return " (the device is gone: unplugged?)";
-    default:
-      return "";
-  }
-}
-
-}  // namespace
-
-std::string DescribeSerialOpenError(int error_number, const std::string& device) {
-  const std::string what = "cannot open " + device + ": ";
-  switch (error_number) {
-    case EACCES:
-    case EPERM: {
-      const std::string group = GroupOf(device);
-      return what + "permission denied: add the user to the group " + group +
-             " (sudo usermod -aG " + group + " $USER), then log in again";
-    }
-    case ENOENT:
-      return what +
-             "there is no such device: is it plugged in? (ls /dev/serial/by-id lists the "
-             "serial devices present)";
-    case ENOTTY:
-      return what + "it is not a serial device";
-    case EBUSY:
-      return what + "the device is in use by another program";
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-      return what + "no device answers behind it (unplugged, or its driver is not loaded)";
-    default:
-      return what + std::generic_category().message(error_number);
-  }
-}
 
 struct SerialPort::State : std::enable_shared_from_this<State> {
   State(boost::asio::io_context& io, std::string device, unsigned speed,
@@ -83,7 +31,7 @@ struct SerialPort::State : std::enable_shared_from_this<State> {
   void Sent(const boost::system::error_code& ec) {
     if (closed || !failure.empty()) return;
     if (ec) {
-      failure = device + ": " + ec.message() + Gone(ec.value());
+      failure = device + ": " + ec.message() + DeviceGoneNote(ec.value());
       waiting.clear();
       if (on_late_failure) on_late_failure(address, sending.front(), failure);
       return;
@@ -109,7 +57,7 @@ std::unique_ptr<SerialPort> SerialPort::Open(boost::asio::io_context& io, const 
   using boost::asio::serial_port_base;
   auto state = std::make_shared<State>(io, device, speed, std::move(on_late_failure));
   boost::system::error_code ec;
-  state->port.open(device, ec);  // non-blocking, raw mode, not our controlling terminal
+  state->port.open(SystemDeviceName(device), ec);
   if (ec) {
     if (error != nullptr) *error = DescribeSerialOpenError(ec.value(), device);
     return nullptr;
@@ -170,9 +118,9 @@ std::string SerialPort::Describe() const {
 }
 
 std::optional<std::size_t> SerialPort::BytesWaiting() const {
-  int in_driver = 0;
-  if (::ioctl(state_->port.native_handle(), TIOCOUTQ, &in_driver) != 0) return std::nullopt;
-  return static_cast<std::size_t>(in_driver) + state_->sending.size() + state_->waiting.size();
+  const std::optional<std::size_t> in_driver = DriverQueue(state_->port);
+  if (!in_driver) return std::nullopt;
+  return *in_driver + state_->sending.size() + state_->waiting.size();
 }
 
 }  // namespace ttl

@@ -16,7 +16,8 @@
 
 namespace ttl {
 
-// The experimenter's reading of a failed open of `device` (an errno value).
+// The experimenter's reading of a failed open of `device` (the system's error
+// number: errno, or a Windows error code).
 std::string DescribeSerialOpenError(int error_number, const std::string& device);
 
 class SerialPort final : public Port {

@@ -7,6 +7,7 @@
 #include "session/refuse.hpp"
 #include "session/ttl_config.hpp"
 #include "ttl/fttl.hpp"
+#include "ttl/system_device.hpp"
 
 namespace ttl {
 namespace {
@@ -33,23 +34,7 @@ OpenedPort OpenDevice(std::uint16_t address, const DeviceChoice& choice,
     result.problem = where + ": " + error + ".";
     return result;
   }
-  switch (device->kind) {
-    case session::OutputDevice::Kind::kWindowsSerial:
-      result.problem = where + ": " + device->path +
-                       " names a serial port on Windows; here give the device file instead, such "
-                       "as /dev/ttyUSB0 or /dev/ttyACM0 (ls /dev/serial/by-id lists the serial "
-                       "devices present).";
-      break;
-    case session::OutputDevice::Kind::kParallel:
-      result.port = PpdevPort::Open(device->path, address, &error);
-      if (!result.port) result.problem = where + ", parallel port driver (ppdev): " + error + ".";
-      break;
-    case session::OutputDevice::Kind::kSerial:
-      result.port = SerialPort::Open(io, device->path, device->speed, env.serial_failure, &error);
-      if (!result.port) result.problem = where + ", serial device: " + error + ".";
-      break;
-  }
-  return result;
+  return OpenSystemDevice(*device, where, address, io, env);
 }
 
 [[noreturn]] void RefuseUnopenedPort(const OpenedPort& opened) {
@@ -72,18 +57,7 @@ OpenedPort OpenPort(std::uint16_t address, const std::string& device,
     return result;
   }
   if (!device.empty()) return OpenDevice(address, {device, device_source}, io, env);
-  if (const auto parport = FindParportDevice(address, env.proc_root, env.dev_root)) {
-    result.port = PpdevPort::Open(*parport, address, &error);
-    if (!result.port) result.problem = where + ", parallel port driver (ppdev): " + error + ".";
-    return result;
-  }
-  const std::string no_ppdev = DescribeMissingParport(address, env.proc_root);
-  result.port = DirectIoPort::Open(address, env.direct_io, &error);
-  if (!result.port) {
-    result.problem = where + ": the parallel port driver (ppdev) cannot be used: " + no_ppdev +
-                     ".  Direct port I/O was tried instead: " + error + ".";
-  }
-  return result;
+  return OpenParallelPort(address, env);
 }
 
 void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log_file,

@@ -1,9 +1,8 @@
 #include "support/program_folder.hpp"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,26 +12,30 @@
 namespace testing_support {
 
 TempProgramFolder::TempProgramFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "volleta-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device random;
+  for (int attempt = 0; path_.empty(); ++attempt) {
+    const auto candidate =
+        std::filesystem::temp_directory_path() / ("volleta-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) path_ = candidate;
+    if (attempt == 100) throw std::runtime_error("no new folder in the temporary folder");
+  }
   for (const char* sub : {"settings", "schedules", "html", "log", "config"}) {
     std::filesystem::create_directories(path_ / sub);
   }
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME")) {
+  if (const char* xdg = std::getenv(kConfigVariable)) {
     had_xdg_ = true;
     old_xdg_ = xdg;
   }
-  setenv("XDG_CONFIG_HOME", (path_ / "config").c_str(), 1);
+  SetEnvironment(kConfigVariable, (path_ / "config").string());
   platform::SetProgramFolder(path_);
   Module1::ResetSession();
 }
 
 TempProgramFolder::~TempProgramFolder() {
   if (had_xdg_) {
-    setenv("XDG_CONFIG_HOME", old_xdg_.c_str(), 1);
+    SetEnvironment(kConfigVariable, old_xdg_);
   } else {
-    unsetenv("XDG_CONFIG_HOME");
+    SetEnvironment(kConfigVariable, std::nullopt);
   }
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);

@@ -3,10 +3,16 @@
 // the per-user settings redirected into it, for tests that read and write
 // real files.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace testing_support {
+
+// The variable that places the per-user settings: XDG_CONFIG_HOME, APPDATA on Windows.
+extern const char* const kConfigVariable;
+// Sets (or, with nullopt, removes) an environment variable of this process.
+void SetEnvironment(const char* name, const std::optional<std::string>& value);
 
 class TempProgramFolder {
  public:

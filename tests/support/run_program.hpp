@@ -1,8 +1,7 @@
 #pragma once
 // Runs the real volleta executable as a child process with the given
 // arguments and standard input, and collects its output and exit status.
-#include <sys/types.h>
-
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,7 +26,7 @@ class RunningVolleta {
   RunningVolleta& operator=(const RunningVolleta&) = delete;
 
   // The next line, without its end; nullopt at the end of the stream or
-  // after a minute without one (a hang).
+  // (POSIX) after a minute without one (a hang).
   std::optional<std::string> OutLine() { return Line(out_); }
   std::optional<std::string> ErrLine() { return Line(err_); }
   void Signal(int signal);
@@ -40,14 +39,14 @@ class RunningVolleta {
 
  private:
   struct Stream {
-    int fd = -1;
+    std::intptr_t handle = -1;  // a descriptor, or a Windows pipe HANDLE
     std::string pending;  // read, not yet returned as a line
     std::string all;
   };
   static bool Fill(Stream& stream);
   static std::optional<std::string> Line(Stream& stream);
 
-  pid_t pid_ = -1;
+  std::intptr_t process_ = -1;  // a pid, or a Windows process HANDLE
   Stream out_, err_;
   std::optional<int> status_;
 };

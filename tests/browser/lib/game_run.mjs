@@ -7,6 +7,9 @@ import path from 'node:path';
 import readline from 'node:readline';
 
 const { VOLLETA_EXE: EXE, VOLLETA_PROGRAM_DIR: PROGRAM_DIR } = process.env;
+// The program through its runner when one is named (the Windows build: wine).
+export const RUNNER = process.env.VOLLETA_RUNNER;
+export const command = (args) => (RUNNER ? [RUNNER, [EXE, ...args]] : [EXE, args]);
 export const THROWS = 6;
 // The first frame of every test animation lasts this long; its second, last
 // frame is black.
@@ -76,7 +79,7 @@ export async function start(root, players, args, subject,
   }
 
   const env = { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' };
-  const child = spawn(EXE, ['--folder', folder, ...args, settings],
+  const child = spawn(...command(['--folder', folder, ...args, settings]),
     { env, stdio: ['pipe', 'pipe', 'pipe'] });
   child.stderr.pipe(process.stderr);
   let stderr = '';

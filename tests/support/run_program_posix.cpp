@@ -51,11 +51,13 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
   for (std::string& e : env_storage) envp.push_back(e.data());
   envp.push_back(nullptr);
 
-  const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
+  pid_t pid = -1;
+  const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
+  process_ = pid;
   for (int fd : {in[0], out[1], err[1]}) ::close(fd);
-  out_.fd = out[0];
-  err_.fd = err[0];
+  out_.handle = out[0];
+  err_.handle = err[0];
   if (rc != 0) throw std::runtime_error("could not start " + argv_storage[0]);
   // The input is a few short lines: the pipe takes them at once.
   if (::write(in[1], input.data(), input.size()) != static_cast<ssize_t>(input.size())) {
@@ -67,16 +69,17 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
 RunningVolleta::~RunningVolleta() {
   Signal(SIGKILL);
   Wait();
-  ::close(out_.fd);
-  ::close(err_.fd);
+  ::close(static_cast<int>(out_.handle));
+  ::close(static_cast<int>(err_.handle));
 }
 
 bool RunningVolleta::Fill(Stream& stream) {
-  pollfd ready{stream.fd, POLLIN, 0};
+  const int fd = static_cast<int>(stream.handle);
+  pollfd ready{fd, POLLIN, 0};
   if (::poll(&ready, 1, 60000) <= 0) return false;
   char buffer[4096];
   ssize_t n;
-  while ((n = ::read(stream.fd, buffer, sizeof buffer)) < 0 && errno == EINTR) {
+  while ((n = ::read(fd, buffer, sizeof buffer)) < 0 && errno == EINTR) {
   }
   if (n <= 0) return false;
   stream.pending.append(buffer, static_cast<std::size_t>(n));
@@ -96,13 +99,14 @@ std::optional<std::string> RunningVolleta::Line(Stream& stream) {
 }
 
 void RunningVolleta::Signal(int signal) {
-  if (!status_) ::kill(pid_, signal);
+  if (!status_) ::kill(static_cast<pid_t>(process_), signal);
 }
 
 int RunningVolleta::Wait() {
   if (status_) return *status_;
   // Both at once, so that a full pipe can't hold the program up.
-  pollfd fds[] = {{out_.fd, POLLIN, 0}, {err_.fd, POLLIN, 0}};
+  pollfd fds[] = {{static_cast<int>(out_.handle), POLLIN, 0},
+                  {static_cast<int>(err_.handle), POLLIN, 0}};
   Stream* streams[] = {&out_, &err_};
   while ((fds[0].fd >= 0 || fds[1].fd >= 0) && ::poll(fds, 2, 60000) > 0) {
     for (int i = 0; i < 2; ++i) {
@@ -110,7 +114,7 @@ int RunningVolleta::Wait() {
     }
   }
   int status = 0;
-  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  while (::waitpid(static_cast<pid_t>(process_), &status, 0) < 0 && errno == EINTR) {
   }
   status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return *status_;
