@@ -5,6 +5,7 @@
 // and SMB mounts); on Windows LockFileEx and FlushFileBuffers.
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -18,5 +19,11 @@ bool LockWholeFile(int fd, std::chrono::milliseconds wait, std::string* error);
 // Flushes the entries of `folder` to disk, so that a file just created in it
 // is still there after a crash or a power cut.
 bool SyncFolder(const std::filesystem::path& folder, std::string* error);
+
+// The wait both systems' LockWholeFile share: `attempt` tries once; busy
+// tries are repeated until `wait` is over.
+enum class LockAttempt { kTaken, kBusy, kFailed };
+bool RetryLock(const std::function<LockAttempt(std::string* error)>& attempt,
+               std::chrono::milliseconds wait, std::string* error);
 
 }  // namespace platform

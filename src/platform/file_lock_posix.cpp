@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <thread>
 
 namespace platform {
 
@@ -17,22 +16,14 @@ bool LockWholeFile(int fd, std::chrono::milliseconds wait, std::string* error) {
   lock.l_whence = SEEK_SET;
   lock.l_start = 0;
   lock.l_len = 0;  // the whole file, however long it grows
-  const auto until = std::chrono::steady_clock::now() + wait;
-  for (;;) {
-    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return true;
-    if (errno == EINTR) continue;
-    if (errno != EAGAIN && errno != EACCES) {
-      *error = std::string("it could not be locked (") + std::strerror(errno) + ")";
-      return false;
-    }
-    if (std::chrono::steady_clock::now() >= until) {
-      *error = "another program kept it locked for " +
-               std::to_string(std::chrono::duration_cast<std::chrono::seconds>(wait).count()) +
-               " s";
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  return RetryLock(
+      [&](std::string* why) {
+        if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return LockAttempt::kTaken;
+        if (errno == EINTR || errno == EAGAIN || errno == EACCES) return LockAttempt::kBusy;
+        *why = std::string("it could not be locked (") + std::strerror(errno) + ")";
+        return LockAttempt::kFailed;
+      },
+      wait, error);
 }
 
 bool SyncFolder(const std::filesystem::path& folder, std::string* error) {

@@ -3,8 +3,6 @@
 #include <io.h>
 #include <windows.h>
 
-#include <thread>
-
 #include "platform/win32_text.hpp"
 
 namespace platform {
@@ -15,26 +13,19 @@ bool LockWholeFile(int fd, std::chrono::milliseconds wait, std::string* error) {
     *error = "it could not be locked (not an open file)";
     return false;
   }
-  const auto until = std::chrono::steady_clock::now() + wait;
-  for (;;) {
-    OVERLAPPED whole{};  // from offset 0, for the largest length there is
-    if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
-                     MAXDWORD, &whole)) {
-      return true;
-    }
-    const DWORD code = ::GetLastError();
-    if (code != ERROR_LOCK_VIOLATION && code != ERROR_IO_PENDING) {
-      *error = "it could not be locked (" + ErrorText(code) + ")";
-      return false;
-    }
-    if (std::chrono::steady_clock::now() >= until) {
-      *error = "another program kept it locked for " +
-               std::to_string(std::chrono::duration_cast<std::chrono::seconds>(wait).count()) +
-               " s";
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  return RetryLock(
+      [&](std::string* why) {
+        OVERLAPPED whole{};  // from offset 0, for the largest length there is
+        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                         MAXDWORD, &whole)) {
+          return LockAttempt::kTaken;
+        }
+        const DWORD code = ::GetLastError();
+        if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return LockAttempt::kBusy;
+        *why = "it could not be locked (" + ErrorText(code) + ")";
+        return LockAttempt::kFailed;
+      },
+      wait, error);
 }
 
 bool SyncFolder(const std::filesystem::path& folder, std::string* error) {
