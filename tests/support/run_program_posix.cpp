@@ -87,17 +87,6 @@ bool RunningVolleta::Fill(Stream& stream) {
   return true;
 }
 
-std::optional<std::string> RunningVolleta::Line(Stream& stream) {
-  for (;;) {
-    if (const std::size_t end = stream.pending.find('\n'); end != std::string::npos) {
-      std::string line = stream.pending.substr(0, end);
-      stream.pending.erase(0, end + 1);
-      return line;
-    }
-    if (!Fill(stream)) return std::nullopt;
-  }
-}
-
 void RunningVolleta::Signal(int signal) {
   if (!status_) ::kill(static_cast<pid_t>(process_), signal);
 }

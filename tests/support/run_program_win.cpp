@@ -79,17 +79,6 @@ bool RunningVolleta::Fill(Stream& stream) {
   return true;
 }
 
-std::optional<std::string> RunningVolleta::Line(Stream& stream) {
-  for (;;) {
-    if (const std::size_t end = stream.pending.find('\n'); end != std::string::npos) {
-      std::string line = stream.pending.substr(0, end);
-      stream.pending.erase(0, end + 1);
-      return line;
-    }
-    if (!Fill(stream)) return std::nullopt;
-  }
-}
-
 // Windows has no signals for other processes: every one ends the program at once.
 void RunningVolleta::Signal(int /*signal*/) {
   if (!status_) ::TerminateProcess(AsHandle(process_), 1);
