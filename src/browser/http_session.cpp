@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "browser/navigation_reply.hpp"
 #include "browser/page_script.hpp"
 #include "platform/program.hpp"
 #include "platform/event_loop.hpp"
@@ -50,8 +51,6 @@ std::string ContentType(const fs::path& file) {
   return it == kTypes.end() ? "application/octet-stream" : it->second;
 }
 
-constexpr std::string_view kClaimCookie = "volleta";
-
 // A page request: a document by its Sec-Fetch-Dest or, without that header,
 // by its Accept.
 bool IsDocument(const http::request<http::string_body>& req) {
@@ -77,7 +76,7 @@ std::string FullUrl(const http::request<http::string_body>& req) {
 }  // namespace
 
 HttpSession::HttpSession(tcp::socket socket, std::shared_ptr<const Site> site,
-                         std::shared_ptr<Claim> claim,
+                         std::shared_ptr<RunClaim> claim,
                          std::shared_ptr<NavigationState> navigation,
                          std::shared_ptr<EventStreams> streams,
                          std::shared_ptr<PageSockets> sockets)
@@ -183,20 +182,16 @@ void HttpSession::ServeHtml(const Request& req, std::string_view escaped) {
 }
 
 bool HttpSession::FromTheWindow(const Request& req, bool document) {
-  const std::string wanted = std::string(kClaimCookie) + "=" + claim_->token;
-  // "a=1; b=2": whole pairs only.
-  std::string_view cookies = req[http::field::cookie];
-  while (!cookies.empty()) {
-    const std::size_t end = std::min(cookies.find(';'), cookies.size());
-    std::string_view pair = cookies.substr(0, end);
-    while (pair.starts_with(' ')) pair.remove_prefix(1);
-    if (pair == wanted) return true;
-    cookies.remove_prefix(std::min(end + 1, cookies.size()));
+  switch (claim_->Admit(req[http::field::cookie], document)) {
+    case RunClaim::Admission::kRefused:
+      return false;
+    case RunClaim::Admission::kWindow:
+      return true;
+    case RunClaim::Admission::kClaims:
+      set_cookie_ = claim_->SetCookie();
+      return true;
   }
-  if (claim_->claimed || !document) return false;
-  claim_->claimed = true;
-  set_cookie_ = wanted + "; Path=/" + site_->prefix + "/; HttpOnly; SameSite=Strict";
-  return true;
+  return false;
 }
 
 bool HttpSession::RaiseNavigation(const Request& req) {
@@ -207,23 +202,23 @@ bool HttpSession::RaiseNavigation(const Request& req) {
     answer = navigation_->RaiseBeforeNavigate(FullUrl(req));
     handled = true;
   });
-  if (!handled) {
-    // The handler failed part-way (and was reported): the shown page stays.
-    Reply(Response{http::status::no_content, req.version()}, false, req.keep_alive());
-    return true;
-  }
-  if (!stream_.socket().is_open()) return true;  // the handler shut the server down
-  if (!answer) return false;
-  switch (answer->kind) {
-    case NavigationState::Answer::kServe:
+  if (handled && !stream_.socket().is_open()) return true;  // the handler shut the server down
+  // A handler that failed part-way (and was reported) leaves the shown page;
+  // with no one to ask, the page is served.
+  const NavigationReply reply = !handled ? NavigationReply{NavigationReply::kStay, {}}
+                                : answer   ? ReplyTo(*answer, site_->prefix, std::nullopt)
+                                           : NavigationReply{NavigationReply::kLoad, {}};
+  switch (reply.kind) {
+    case NavigationReply::kLoad:
       return false;
-    case NavigationState::Answer::kRedirect: {
+    case NavigationReply::kGoTo:
+    case NavigationReply::kSwap: {  // never without a socket
       Response res{http::status::see_other, req.version()};
-      res.set(http::field::location, answer->location);
+      res.set(http::field::location, reply.location);
       Reply(std::move(res), false, req.keep_alive());
       return true;
     }
-    case NavigationState::Answer::kNoContent:
+    case NavigationReply::kStay:
       Reply(Response{http::status::no_content, req.version()}, false, req.keep_alive());
       return true;
   }

@@ -8,7 +8,7 @@
 //                          page of this server (its Origin)
 //   /<prefix>/html/<path>  a file of the html folder; a page request first
 //                          raises the before-navigate event
-// All three only for the run's window (Claim).
+// All three only for the run's window (run_claim.hpp).
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
@@ -25,23 +25,15 @@
 #include "browser/event_stream.hpp"
 #include "browser/navigation_state.hpp"
 #include "browser/page_socket.hpp"
+#include "browser/run_claim.hpp"
 #include "browser/site.hpp"
 
 namespace browser {
 
-// The run's one window. The first page request claims the run and is given a
-// cookie (HttpOnly, SameSite=Strict, for the run's prefix only); from then on
-// a request without it is refused, so a second client that learned the
-// address (it is on the browser's command line) can read and drive nothing.
-struct Claim {
-  std::string token;  // 32 hex digits, sent only in that cookie
-  bool claimed = false;
-};
-
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:
   HttpSession(boost::asio::ip::tcp::socket socket, std::shared_ptr<const Site> site,
-              std::shared_ptr<Claim> claim, std::shared_ptr<NavigationState> navigation,
+              std::shared_ptr<RunClaim> claim, std::shared_ptr<NavigationState> navigation,
               std::shared_ptr<EventStreams> streams, std::shared_ptr<PageSockets> sockets);
 
   void Start() { Read(); }
@@ -78,7 +70,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   void ReplyPlain(const Request& req, boost::beast::http::status status, std::string body);
 
   std::shared_ptr<const Site> site_;
-  std::shared_ptr<Claim> claim_;
+  std::shared_ptr<RunClaim> claim_;
   std::shared_ptr<NavigationState> navigation_;
   std::shared_ptr<EventStreams> streams_;
   std::shared_ptr<PageSockets> sockets_;

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "browser/navigation_reply.hpp"
 #include "platform/clock.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/fields.hpp"
@@ -91,12 +92,12 @@ void PageSocket::Close() {
   ready_ = false;
   ping_timer_.cancel();
   // What was reported goes with the best measure there is.
-  if (offset_) {
+  if (clock_.Offset()) {
     const auto early = std::move(early_onsets_);
     early_onsets_.clear();
     for (const auto& [number, time] : early) {
       platform::RunHandler([this, number = number, time = time] {
-        navigation_->RaisePresented(number, time - Offset());
+        navigation_->RaisePresented(number, clock_.ToOurs(time));
       });
     }
   }
@@ -203,59 +204,41 @@ void PageSocket::OnHello(const std::string& path, const std::string& picture) {
 
 void PageSocket::SendPing() {
   if (closed_) return;
-  ping_sent_at_ = platform::PreciseMilliseconds();
+  clock_.PingSent(platform::PreciseMilliseconds());
   Send(json::serialize(json::object{{"type", "ping"}}), false);
 }
 
-bool PageSocket::Settled() const { return pongs_ >= 5 || (pongs_ > 0 && best_round_trip_ <= 2); }
-
 void PageSocket::PingLater() {
-  ping_timer_.expires_after(Settled() ? std::chrono::milliseconds(2000)
-                                      : std::chrono::milliseconds(50));
+  ping_timer_.expires_after(clock_.PingInterval());
   ping_timer_.async_wait([self = shared_from_this()](beast::error_code ec) {
     if (!ec) self->SendPing();
   });
 }
 
 void PageSocket::OnPong(double page_time) {
-  if (ping_sent_at_ == 0) return Drop("a pong without a ping");
-  const double now = platform::PreciseMilliseconds();
-  const double round_trip = now - ping_sent_at_;
-  const double bound = page_time - ping_sent_at_;
-  if (!most_offset_ || bound < *most_offset_) most_offset_ = bound;
-  ping_sent_at_ = 0;
-  ++pongs_;
-  // The shortest round trip bounds the error best.
-  if (best_round_trip_ < 0 || round_trip < best_round_trip_) {
-    best_round_trip_ = round_trip;
-    offset_ = page_time - (now - round_trip / 2);
+  if (!clock_.PongReceived(page_time, platform::PreciseMilliseconds())) {
+    return Drop("a pong without a ping");
   }
   PingLater();
-  if (!Settled()) return;
+  if (!clock_.Settled()) return;
   const auto early = std::move(early_onsets_);
   early_onsets_.clear();
   for (const auto& [number, time] : early) OnOnset(number, time, std::nullopt);
 }
 
-// The best estimate, never more than the page's own receipts allow: under
-// load a page may answer a ping late, which makes the estimate too large and
-// an onset too early, even before the navigation it shows was issued.
-double PageSocket::Offset() const {
-  return most_offset_ ? std::min(*offset_, *most_offset_) : *offset_;
-}
-
 void PageSocket::OnOnset(std::uint64_t number, double page_time, std::optional<double> received) {
+  // The page received what it shows after the navigation was issued: under
+  // load that caps an estimate late pongs made too large.
   if (received) {
     if (const std::optional<double> issued = navigation_->IssuedAt(number)) {
-      const double bound = *received - *issued;
-      if (!most_offset_ || bound < *most_offset_) most_offset_ = bound;
+      clock_.Bound(*received, *issued);
     }
   }
-  if (!Settled()) {
+  if (!clock_.Settled()) {
     if (early_onsets_.size() < kMaxEarlyOnsets) early_onsets_.emplace_back(number, page_time);
     return;
   }
-  const double time = page_time - Offset();
+  const double time = clock_.ToOurs(page_time);
   platform::RunHandler([&] { navigation_->RaisePresented(number, time); });
 }
 
@@ -277,31 +260,28 @@ void PageSocket::OnFollow(const std::string& url) {
   });
   // A failed handler (reported) or a detached window leaves the page as it is.
   if (!handled || closed_ || !answer) return;
-  const std::string path = url.substr(url.find('/', 7));
-  switch (answer->kind) {
-    case NavigationState::Answer::kNoContent:
+  const NavigationReply reply =
+      ReplyTo(*answer, site_->prefix, ready_ ? std::optional(key_) : std::nullopt);
+  switch (reply.kind) {
+    case NavigationReply::kStay:
       return;
-    case NavigationState::Answer::kServe:
+    case NavigationReply::kLoad:
       navigation_->Approve(url);
-      Send(json::serialize(json::object{{"type", "navigate"}, {"url", path}}), false);
+      Send(json::serialize(
+               json::object{{"type", "navigate"}, {"url", url.substr(url.find('/', 7))}}),
+           false);
       return;
-    case NavigationState::Answer::kRedirect: {
-      const std::string own = "/" + site_->prefix + "/html/";
-      const std::optional<std::string> target =
-          answer->location.starts_with(own)
-              ? KeyFromUrlPath(std::string_view(answer->location).substr(own.size()))
-              : std::nullopt;
-      std::optional<std::filesystem::path> file =
-          target ? site_->html.FileFor(*target) : std::nullopt;
-      std::optional<std::string> bytes;
-      if (ready_ && target && *target == key_ && file) bytes = navigation_->PageBytes(key_, *file);
-      if (bytes) {
-        SendSwap(navigation_->TakeDocument(key_), *bytes);
-      } else {
-        Send(json::serialize(json::object{{"type", "navigate"}, {"url", answer->location}}), false);
+    case NavigationReply::kSwap:
+      if (const std::optional<std::filesystem::path> file = site_->html.FileFor(key_)) {
+        if (const std::optional<std::string> bytes = navigation_->PageBytes(key_, *file)) {
+          SendSwap(navigation_->TakeDocument(key_), *bytes);
+          return;
+        }
       }
+      [[fallthrough]];  // sent by a navigation instead
+    case NavigationReply::kGoTo:
+      Send(json::serialize(json::object{{"type", "navigate"}, {"url", reply.location}}), false);
       return;
-    }
   }
 }
 

@@ -2,10 +2,8 @@
 // The shown pages' WebSockets. Over its socket a page
 //  - says which page it is, gets the pictures to keep at hand, and says when
 //    it holds them ("ready": from then on it can be swapped);
-//  - answers the server's pings, which measure its clock against ours: the
-//    offset at the shortest round trip counts. A busy page answers late, so
-//    pings go every 50 ms until one came back within 2 ms (or five came
-//    back), then every 2 s; onsets reported before then wait for it;
+//  - answers the server's pings, which measure its clock against ours
+//    (clock_offset.hpp); onsets reported before that settled wait for it;
 //  - reports when a navigation's page was presented (raised as the presented
 //    event, on our clock);
 //  - sends the URL of a link it was told to follow: the before-navigate event
@@ -32,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "browser/clock_offset.hpp"
 #include "browser/navigation_state.hpp"
 #include "browser/site.hpp"
 
@@ -63,11 +62,9 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   void OnHello(const std::string& path, const std::string& picture);
   void OnPong(double page_time);
   void OnOnset(std::uint64_t number, double page_time, std::optional<double> received);
-  double Offset() const;
   void OnFollow(const std::string& url);
   void SendPing();
   void PingLater();
-  bool Settled() const;
   void Send(std::string message, bool binary);
   void WriteNext();
   void Drop(const std::string& why);
@@ -87,17 +84,9 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   std::string key_;
   bool ready_ = false;
   bool closed_ = false;
-  // Clock measurement: the ping in flight, the best round trip so far and
-  // the page's clock minus ours at it. A page stamps nothing before it
-  // received what was sent to it, so each ping and each page bounds that
-  // difference from above: `most_offset_` is the least such bound.
   boost::asio::steady_timer ping_timer_;
-  int pongs_ = 0;
-  double ping_sent_at_ = 0;
-  double best_round_trip_ = -1;
-  std::optional<double> offset_;
-  std::optional<double> most_offset_;
-  // Onsets reported before the first pong came back.
+  ClockOffset clock_;
+  // Onsets reported before the estimate settled.
   std::vector<std::pair<std::uint64_t, double>> early_onsets_;
 };
 

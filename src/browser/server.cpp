@@ -8,6 +8,7 @@
 #include "browser/http_session.hpp"
 #include "browser/navigation_state.hpp"
 #include "browser/page_socket.hpp"
+#include "browser/run_claim.hpp"
 #include "browser/url_path.hpp"
 
 namespace browser {
@@ -36,7 +37,6 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
   Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder,
        DisplayOptions display, std::string page_extra)
       : acceptor(io),
-        claim(std::make_shared<Claim>(Claim{RandomHex(), false})),
         navigation(std::make_shared<NavigationState>(events)),
         streams(std::make_shared<EventStreams>()),
         sockets(std::make_shared<PageSockets>()) {
@@ -47,6 +47,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     site = std::make_shared<const Site>(
         Site{RandomHex(), acceptor.local_endpoint().port(), HtmlFolder(folder), display,
              std::move(page_extra)});
+    claim = std::make_shared<RunClaim>(RandomHex(), site->prefix);
   }
 
   void Accept() {
@@ -89,7 +90,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 
   tcp::acceptor acceptor;
   std::shared_ptr<const Site> site;
-  std::shared_ptr<Claim> claim;
+  std::shared_ptr<RunClaim> claim;
   std::shared_ptr<NavigationState> navigation;
   std::shared_ptr<EventStreams> streams;
   std::shared_ptr<PageSockets> sockets;
