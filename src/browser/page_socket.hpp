@@ -7,7 +7,8 @@
 //  - reports when a navigation's page was presented (raised as the presented
 //    event, on our clock);
 //  - sends the URL of a link it was told to follow: the before-navigate event
-//    is raised as for a page request and answered with a swap or a navigation.
+//    is raised as for a page request and answered with a swap or a navigation
+//    (navigation_reply.hpp).
 // The server sends a page swaps (a binary message: one JSON line, then the
 // page file's bytes), navigations and pings.
 //
