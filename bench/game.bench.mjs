@@ -21,7 +21,7 @@ import os from 'node:os';
 import path from 'node:path';
 import readline from 'node:readline';
 import { performance } from 'node:perf_hooks';
-import { launchChromium } from '../tests/browser/lib/chromium.mjs';
+import { launchChromium } from '../tests/e2e/lib/chromium.mjs';
 
 const EXE = process.env.VOLLETA_EXE;
 const PROGRAM_DIR = process.env.VOLLETA_PROGRAM_DIR;
