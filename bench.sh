@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 volleta_ensure_packages "${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[@]}"
-volleta_ensure_npm tests/browser
+volleta_ensure_npm tests/e2e
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$(volleta_jobs)" --target benchmarks >/dev/null
 status=0

@@ -13,7 +13,7 @@ windows=${VOLLETA_WINDOWS:-1}
 packages=("${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[@]}")
 [[ $windows == 1 ]] && packages+=("${VOLLETA_WINDOWS_PACKAGES[@]}")
 volleta_ensure_packages "${packages[@]}" || exit 1
-volleta_ensure_npm tests/browser || exit 1
+volleta_ensure_npm tests/e2e || exit 1
 
 jobs=$(volleta_jobs)
 passed=0
@@ -88,7 +88,7 @@ if [[ ${VOLLETA_QUICK:-0} != 1 ]]; then
   # The browser suites check what the browser does and ran on the normal
   # build; the pilot's whole games still put the program under the sanitizers
   # with a real browser. Keeps CI within its half hour.
-  run_ctest asan "$jobs" '^(browser|package)\.'
+  run_ctest asan "$jobs" '^(e2e|package)\.'
   run_fuzzers
   # One Wine test at a time: they share one prefix and its wineserver.
   [[ $windows == 1 ]] && run_ctest windows 1

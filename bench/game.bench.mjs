@@ -21,7 +21,8 @@ import os from 'node:os';
 import path from 'node:path';
 import readline from 'node:readline';
 import { performance } from 'node:perf_hooks';
-import { launchChromium } from '../tests/browser/lib/chromium.mjs';
+import { launchChromium } from '../tests/e2e/lib/chromium.mjs';
+import { ownEnvironment } from '../tests/e2e/lib/game_run.mjs';
 
 const EXE = process.env.VOLLETA_EXE;
 const PROGRAM_DIR = process.env.VOLLETA_PROGRAM_DIR;
@@ -54,7 +55,7 @@ async function programFolder() {
 
 function start(folder, subject, args = []) {
   const child = spawn(EXE, ['--folder', folder, '--no-browser', ...args, 'bench.txt'],
-    { stdio: ['pipe', 'pipe', 'pipe'] });
+    { stdio: ['pipe', 'pipe', 'pipe'], env: ownEnvironment(folder) });
   child.stdin.end(`${subject}\n`);
   const url = new Promise((resolve) => readline.createInterface({ input: child.stdout })
     .once('line', resolve));

@@ -2,13 +2,13 @@
 # Makes the screenshots of the shipped pages in docs/screenshots/: the start,
 # connecting and thank-you pages, and game pages the program composes from the
 # shipped template, in headless Chromium at 1366x768. Run after ./test.sh (or a
-# default build and `npm ci` in tests/browser): scripts/page-screenshots.sh
+# default build and `npm ci` in tests/e2e): scripts/page-screenshots.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 export VOLLETA_PROGRAM_DIR=${VOLLETA_PROGRAM_DIR:-$here/build/default/program}
-export VOLLETA_COMPOSE_EXPERIMENT_PAGE=${VOLLETA_COMPOSE_EXPERIMENT_PAGE:-$here/build/default/tests/browser/compose_experiment_page}
+export VOLLETA_COMPOSE_EXPERIMENT_PAGE=${VOLLETA_COMPOSE_EXPERIMENT_PAGE:-$here/build/default/tests/e2e/compose_experiment_page}
 export SHOTS=$here/docs/screenshots
-cd "$here/tests/browser"  # for its playwright-core
+cd "$here/tests/e2e"  # for its playwright-core
 exec node --input-type=module - <<'JS'
 import http from 'node:http';
 import fs from 'node:fs/promises';

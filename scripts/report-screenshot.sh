@@ -56,7 +56,7 @@ for (const [name, list] of Object.entries(rows)) {
 }
 JS
 
-"$exe" --report "$work" >/dev/null 2>&1
+HOME=$work XDG_CONFIG_HOME=$work/config "$exe" --report "$work" >/dev/null 2>&1
 "$chromium" --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1400,1960 \
   --screenshot="$here/docs/screenshots/report.png" "file://$work/report.html" 2>/dev/null
 echo "$here/docs/screenshots/report.png"

@@ -83,15 +83,25 @@
     ws.onclose = function () {
       ws = null;
       ready = false;
+      // A throw sent over it may have been lost: the participant may throw again.
+      throwing = false;
       if (!gone) setTimeout(connect, 500);
     };
   }
 
   // Where the page would go: over the socket while it can be swapped, else
   // by loading the page in place of this one, adding no history entry.
+  // The program takes every throw it is sent, so the page sends one throw at
+  // a time: a second click of a double click (or a bouncing switch) or key
+  // press before the program's answer replaced this page goes nowhere.
+  var throwing = false;
   function follow(href) {
-    var url = new URL(String(href), document.baseURI).href;
-    if (!(swap && ready && send({ type: "follow", url: url }))) location.replace(url);
+    var url = new URL(String(href), document.baseURI);
+    if (ours(url) && /2to[134]/.test(url.pathname)) {
+      if (throwing) return;
+      throwing = true;
+    }
+    if (!(swap && ready && send({ type: "follow", url: url.href }))) location.replace(url.href);
   }
   function ours(url) {
     return url.origin === location.origin && url.pathname.indexOf(base + "html/") === 0;
@@ -196,6 +206,7 @@
     });
     news.forEach(function (n) { document.head.appendChild(document.adoptNode(n)); });
     document.onkeypress = null;
+    throwing = false;
     var old = document.body;
     document.documentElement.replaceChild(body, old);
     var oldPicture = throwPicture(old);

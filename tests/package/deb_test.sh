@@ -9,7 +9,9 @@ program=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY
-export XDG_CONFIG_HOME=$work/config
+# The installed program's own home and settings, never the user's.
+export HOME=$work/home XDG_CONFIG_HOME=$work/config
+mkdir -p "$HOME"
 failures=0
 fail() {
   echo "FAILED: $*" >&2

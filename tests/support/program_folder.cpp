@@ -5,20 +5,34 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 
 namespace testing_support {
 
-TempProgramFolder::TempProgramFolder() {
+namespace {
+std::vector<std::filesystem::path> g_config_folders;  // of the TempProgramFolders alive
+}  // namespace
+
+std::optional<std::filesystem::path> TestConfigFolder() {
+  if (g_config_folders.empty()) return std::nullopt;
+  return g_config_folders.back();
+}
+
+std::filesystem::path NewTempFolder(const std::string& prefix) {
   std::random_device random;
-  for (int attempt = 0; path_.empty(); ++attempt) {
+  for (int attempt = 0; attempt <= 100; ++attempt) {
     const auto candidate =
-        std::filesystem::temp_directory_path() / ("volleta-test-" + std::to_string(random()));
-    if (std::filesystem::create_directory(candidate)) path_ = candidate;
-    if (attempt == 100) throw std::runtime_error("no new folder in the temporary folder");
+        std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) return candidate;
   }
+  throw std::runtime_error("no new folder in the temporary folder");
+}
+
+TempProgramFolder::TempProgramFolder() {
+  path_ = NewTempFolder("volleta-test-");
   for (const char* sub : {"settings", "schedules", "html", "log", "config"}) {
     std::filesystem::create_directories(path_ / sub);
   }
@@ -27,11 +41,13 @@ TempProgramFolder::TempProgramFolder() {
     old_xdg_ = xdg;
   }
   SetEnvironment(kConfigVariable, (path_ / "config").string());
+  g_config_folders.push_back(path_ / "config");
   platform::SetProgramFolder(path_);
   Module1::ResetSession();
 }
 
 TempProgramFolder::~TempProgramFolder() {
+  std::erase(g_config_folders, path_ / "config");
   if (had_xdg_) {
     SetEnvironment(kConfigVariable, old_xdg_);
   } else {

@@ -13,6 +13,11 @@ namespace testing_support {
 extern const char* const kConfigVariable;
 // Sets (or, with nullopt, removes) an environment variable of this process.
 void SetEnvironment(const char* name, const std::optional<std::string>& value);
+// The per-user settings folder of the TempProgramFolder alive, if any: a program
+// run by the test meanwhile uses it too.
+std::optional<std::filesystem::path> TestConfigFolder();
+// A new empty folder in the temporary folder, named `prefix` and a number.
+std::filesystem::path NewTempFolder(const std::string& prefix);
 
 class TempProgramFolder {
  public:

@@ -1,6 +1,12 @@
 #include "support/run_program.hpp"
 
+#include "support/program_folder.hpp"
+
 namespace testing_support {
+
+std::filesystem::path RunningVolleta::ConfigFolder(const std::filesystem::path& home) {
+  return TestConfigFolder().value_or(home / "config");
+}
 
 std::optional<std::string> RunningVolleta::Line(Stream& stream) {
   for (;;) {

@@ -1,7 +1,10 @@
 #pragma once
 // Runs the real volleta executable as a child process with the given
-// arguments and standard input, and collects its output and exit status.
+// arguments and standard input, and collects its output and exit status. The
+// program never sees the user's own settings: it is given a home folder of its
+// own, and the test's program folder's settings folder or one in its home.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +49,9 @@ class RunningVolleta {
   static bool Fill(Stream& stream);
   static std::optional<std::string> Line(Stream& stream);
 
+  // The program's own home, removed with it; and its per-user settings folder.
+  static std::filesystem::path ConfigFolder(const std::filesystem::path& home);
+  std::filesystem::path home_;
   std::intptr_t process_ = -1;  // a pid, or a Windows process HANDLE
   Stream out_, err_;
   std::optional<int> status_;

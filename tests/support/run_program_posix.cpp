@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "support/program_folder.hpp"
+
 extern char** environ;
 
 namespace testing_support {
@@ -41,10 +43,15 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
   argv.push_back(nullptr);
 
   // The terminal dialogs, whatever display the test runs under.
-  std::vector<std::string> env_storage;
+  home_ = NewTempFolder("volleta-home-");
+  std::vector<std::string> env_storage{"HOME=" + home_.string(),
+                                       "XDG_CONFIG_HOME=" + ConfigFolder(home_).string()};
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0) continue;
+    if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0 ||
+        entry.rfind("HOME=", 0) == 0 || entry.rfind("XDG_CONFIG_HOME=", 0) == 0) {
+      continue;
+    }
     env_storage.push_back(entry);
   }
   std::vector<char*> envp;
@@ -71,6 +78,8 @@ RunningVolleta::~RunningVolleta() {
   Wait();
   ::close(static_cast<int>(out_.handle));
   ::close(static_cast<int>(err_.handle));
+  std::error_code ignored;
+  std::filesystem::remove_all(home_, ignored);
 }
 
 bool RunningVolleta::Fill(Stream& stream) {

@@ -1,15 +1,31 @@
 #include <windows.h>
 
+#include <cwchar>
 #include <stdexcept>
 #include <thread>
 
 #include "platform/win32_text.hpp"
+#include "support/program_folder.hpp"
 #include "support/run_program.hpp"
 
 namespace testing_support {
 namespace {
 
 HANDLE AsHandle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+
+// This process's environment with `name` set to `value`, as CreateProcessW takes it.
+std::wstring EnvironmentWith(const std::wstring& name, const std::wstring& value) {
+  std::wstring block;
+  wchar_t* own = ::GetEnvironmentStringsW();
+  for (const wchar_t* e = own; *e != L'\0'; e += std::wcslen(e) + 1) {
+    const std::wstring entry = e;
+    const bool same = entry.size() > name.size() && entry[name.size()] == L'=' &&
+                      ::_wcsnicmp(entry.c_str(), name.c_str(), name.size()) == 0;
+    if (!same) block += entry + L'\0';
+  }
+  ::FreeEnvironmentStringsW(own);
+  return block + name + L'=' + value + L'\0';
+}
 
 }  // namespace
 
@@ -43,9 +59,11 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
   startup.hStdOutput = out_write;
   startup.hStdError = err_write;
   PROCESS_INFORMATION info{};
-  const BOOL started =
-      ::CreateProcessW(platform::Wide(argv[0]).c_str(), line.data(), nullptr, nullptr, TRUE,
-                       CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
+  home_ = NewTempFolder("volleta-home-");
+  std::wstring environment = EnvironmentWith(L"APPDATA", ConfigFolder(home_).wstring());
+  const BOOL started = ::CreateProcessW(
+      platform::Wide(argv[0]).c_str(), line.data(), nullptr, nullptr, TRUE,
+      CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &info);
   for (HANDLE theirs : {in_read, out_write, err_write}) ::CloseHandle(theirs);
   out_.handle = reinterpret_cast<std::intptr_t>(out_read);
   err_.handle = reinterpret_cast<std::intptr_t>(err_read);
@@ -66,6 +84,8 @@ RunningVolleta::~RunningVolleta() {
   ::CloseHandle(AsHandle(out_.handle));
   ::CloseHandle(AsHandle(err_.handle));
   ::CloseHandle(AsHandle(process_));
+  std::error_code ignored;
+  std::filesystem::remove_all(home_, ignored);
 }
 
 bool RunningVolleta::Fill(Stream& stream) {

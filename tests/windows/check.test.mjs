@@ -8,6 +8,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
+import { ownEnvironment } from '../e2e/lib/game_run.mjs';
 
 const { VOLLETA_EXE, VOLLETA_RUNNER, VOLLETA_LINUX_EXE, VOLLETA_PROGRAM_DIR } = process.env;
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-check-'));
@@ -23,7 +24,7 @@ const escaped = folderBytes.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
 
 const run = (command, args) => {
   const r = spawnSync(command, args, { encoding: 'latin1', timeout: 120000,
-    env: { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' } });
+    env: ownEnvironment(root) });
   return { status: r.status, out: r.stdout, err: r.stderr };
 };
 

@@ -5,8 +5,8 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
-import { launchChromium } from '../browser/lib/chromium.mjs';
-import { within, start, checkLogs } from '../browser/lib/game_run.mjs';
+import { launchChromium } from '../e2e/lib/chromium.mjs';
+import { within, start, checkLogs } from '../e2e/lib/game_run.mjs';
 
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-wine-'));
 const browser = await launchChromium();

@@ -2,6 +2,7 @@
 // whole-game tests in either browser.
 import assert from 'node:assert/strict';
 import { spawn, execFileSync } from 'node:child_process';
+import { mkdtempSync } from 'node:fs';
 import fs from 'node:fs/promises';
 import path from 'node:path';
 import readline from 'node:readline';
@@ -14,6 +15,15 @@ export const THROWS = 6;
 // The first frame of every test animation lasts this long; its second, last
 // frame is black.
 export const FIRST_FRAME_MS = 400;
+
+// The environment for one run of the program under `root`: no display, and a
+// home and per-user settings folder of its own, never the user's. Under Wine
+// the settings are in its own prefix, the home is left as Wine knows it.
+export function ownEnvironment(root) {
+  const home = mkdtempSync(path.join(root, 'home-'));
+  return { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '', XDG_CONFIG_HOME: path.join(home, '.config'),
+    ...(RUNNER ? {} : { HOME: home }) };
+}
 
 // A wait that does not keep node running once everything else is done.
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms).unref());
@@ -78,9 +88,8 @@ export async function start(root, players, args, subject,
     }
   }
 
-  const env = { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' };
   const child = spawn(...command(['--folder', folder, ...args, settings]),
-    { env, stdio: ['pipe', 'pipe', 'pipe'] });
+    { env: ownEnvironment(root), stdio: ['pipe', 'pipe', 'pipe'] });
   child.stderr.pipe(process.stderr);
   let stderr = '';
   child.stderr.on('data', (chunk) => { stderr += chunk; });
@@ -113,8 +122,15 @@ export async function rows(folder, name) {
 
 // The run's one game's three rows (one game per run): the receivers, times
 // and onsets of its logged throws. Every throw has its onset (with
-// `someOnsets`, at least one does), none before the page was sent for.
+// `someOnsets`, at least one does), none before the page was sent for. Every
+// throw the terminal showed was made by the player holding the ball.
 export async function checkLogs(run, subject, { someOnsets = false } = {}) {
+  let holder = 1;
+  for (const [line, from, to] of run.stderr()
+    .matchAll(/\] (?:throw \d+ of \d+|extra throw [^:]*): Player (\d) to Player (\d)/g)) {
+    assert.equal(Number(from), holder, line);
+    holder = Number(to);
+  }
   const [log, time, onset] = await Promise.all(['log.csv', 'time.csv', 'onset.csv']
     .map(async (name) => {
       const all = await rows(run.folder, name);

@@ -50,36 +50,46 @@ async function tryHistory(page) {
 }
 
 // Plays a game in a new page: the subject throws to each player in turn by
-// `method`. Every game page shown (loaded or swapped in) is recorded with its
-// markup and, for a swap, the colour of its throw picture (and of the
+// `method` ('click', 'keys', or the two in turn); with `double`, each time by a
+// double click or by pressing the key twice. Every game page shown (loaded or
+// swapped in) is recorded with its markup and, for a swap, the colour of its throw picture (and of the
 // photodiode patch's corner) in screenshots and how long after the swap they
 // were done. With `backAndForth`, after the subject's first throw and at the
 // thank-you page the window is tried with tryHistory; what it reloads is not
 // recorded.
 const PATCH = { x: 5, y: 720 - 35, width: 10, height: 10 };
-async function play(run, method, { loseSocketAfter = 0, backAndForth = false } = {}) {
+async function play(run, method, { loseSocketAfter = 0, backAndForth = false, double = false } = {}) {
   const url = await run.firstLine;
   assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
   const page = await browser.newPage();
   const targets = run.players === 3 ? [1, 3] : [1, 3, 4];
+  // The key handler's keys: in a 4-player game 2 is Player 4 and 3 Player 3.
+  const key = (target) => String(target === 1 ? 1 : run.players === 3 || target === 4 ? 2 : 3);
   const shown = [];
   let subjectThrows = 0, probes = backAndForth ? 0 : 2, probing = false, entries;
+  // The documents the probes loaded: their reports, however late they come, are
+  // not pages the game showed.
+  const probed = [];
   let end;
   const ended = new Promise((resolve) => { end = resolve; });
   const probe = async () => {
     probing = true;
+    const from = await page.evaluate(() => window.testDocument + 1);
     // Links and keys have led on from the start page without history entries.
     if (probes++ === 0) assert.equal(await page.evaluate(() => history.length), entries);
     await tryHistory(page);
+    probed.push([from, await page.evaluate(() => window.testDocument)]);
     probing = false;
   };
   await page.exposeBinding('pageShown', async (_source, info) => {
-    if (probing) return;
+    if (probing || (info.how === 'load' &&
+      probed.some(([from, to]) => info.document >= from && info.document <= to))) return;
     if (info.where.endsWith('/thankyou.htm')) {
       return (probes < 2 ? probe() : Promise.resolve()).then(() => end(), (e) => end(String(e)));
     }
     if (!info.where.endsWith('/quindle.htm')) return;
-    if (probes === 0 && info.holding && subjectThrows >= 1) {
+    // The game waits for the subject there, but after its last throw it ends on its own.
+    if (probes === 0 && info.holding && subjectThrows >= 1 && shown.length < THROWS) {
       const failed = await probe().then(() => null, String);
       if (failed) return end(failed);
     }
@@ -95,12 +105,21 @@ async function play(run, method, { loseSocketAfter = 0, backAndForth = false } =
       await page.evaluate(() => window.testSockets.forEach((s) => s.close()));
     }
     if (!info.holding) return;
-    const target = targets[subjectThrows++ % targets.length];
-    await (method === 'click' ? page.click(`td.player.p${target} a`, { timeout: 5000 })
-      : page.keyboard.press(String(target))).catch((e) => end(String(e)));
+    const target = targets[subjectThrows % targets.length];
+    const click = method === 'click' || (method === 'both' && subjectThrows % 2 === 0);
+    subjectThrows++;
+    const link = `td.player.p${target} a`;
+    await (click ? page[double ? 'dblclick' : 'click'](link, { timeout: 5000 })
+      : page.keyboard.press(key(target)).then(() => double && page.keyboard.press(key(target))))
+      .catch((e) => end(String(e)));
   });
   await page.addInitScript({ content: `window.shownMarkup = ${shownMarkup};` });
   await page.addInitScript(() => {
+    // Each document the tab loads is numbered.
+    try {
+      window.testDocument = Number(sessionStorage.getItem('testDocuments')) + 1;
+      sessionStorage.setItem('testDocuments', String(window.testDocument));
+    } catch {}  // about:blank has no storage
     // The page's sockets, for the test that closes them.
     const Native = window.WebSocket;
     window.testSockets = [];
@@ -113,6 +132,7 @@ async function play(run, method, { loseSocketAfter = 0, backAndForth = false } =
       const picture = document.querySelector('img.throw');
       const r = picture?.getBoundingClientRect();
       window.pageShown({ how, where: location.pathname, at: performance.now(),
+        document: window.testDocument,
         markup: window.shownMarkup(document),
         holding: document.querySelector('a[href^="2to"]') !== null,
         box: r && { x: r.x + r.width / 2 - 10, y: r.y + r.height / 2 - 10, width: 20, height: 20 } });
@@ -130,6 +150,7 @@ async function play(run, method, { loseSocketAfter = 0, backAndForth = false } =
   await page.click('a.button');  // the start page's way to the connecting screen
   assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown.length}`);
   assert.ok(subjectThrows >= 1);
+  assert.equal(probes, 2, 'Back and Forward tried on a game page and the thank-you page');
   return { page, shown, startPatch };
 }
 
@@ -156,14 +177,15 @@ async function checkShown(run, shown, receivers, { swapped, photodiode = false }
 }
 
 for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
-  test(`a ${players}-player game in the swap path, the subject throwing by ${method}`, async () => {
+  test(`a ${players}-player game in the swap path, the subject throwing by double ${method}`, async () => {
     const subject = `S${players}${method}`;
     // The 4-player game shows the photodiode patch: black on the start page.
     const photodiode = players === 4;
     const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode-frames', '60'] : [])],
       subject, { animations: true, delay: '0.5,0.1' });
     // The 4-player game is tried with Back and Forward; it is still one game.
-    const { page, shown, startPatch } = await play(run, method, { backAndForth: photodiode });
+    const { page, shown, startPatch } = await play(run, method,
+      { backAndForth: photodiode, double: true });
     const { receivers } = await checkLogs(run, subject);
     await checkShown(run, shown, receivers, { swapped: true, photodiode });
     if (photodiode) assert.deepEqual(startPatch, [0, 0, 0]);
@@ -175,11 +197,12 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
   });
 }
 
-test('a page that loses its socket mid-game, and the navigate path, still log every throw', async () => {
+test('a page that loses its socket mid-game, and the navigate path (double clicks and keys), ' +
+  'still log every throw', async () => {
   for (const [args, subject] of [[[], 'SLOST'], [['--display', 'navigate'], 'SNAVIGATE']]) {
     const run = await start(root, 3, ['--no-browser', ...args], subject);
-    const { page, shown } = await play(run, 'click', args.length ? { backAndForth: true }
-      : { loseSocketAfter: 3 });
+    const { page, shown } = await play(run, args.length ? 'both' : 'click',
+      args.length ? { backAndForth: true, double: true } : { loseSocketAfter: 3 });
     // A page left before it was presented reports nothing.
     const { receivers } = await checkLogs(run, subject, { someOnsets: true });
     await checkShown(run, shown, receivers, { swapped: false });

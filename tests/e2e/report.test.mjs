@@ -8,15 +8,18 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { launchChromium } from './lib/chromium.mjs';
+import { ownEnvironment } from './lib/game_run.mjs';
 
 const { VOLLETA_EXE: EXE, VOLLETA_SOURCE_DIR: SOURCE } = process.env;
-const folder = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-report-'));
+const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-report-'));
+const folder = path.join(root, 'logs');
 const browser = await launchChromium();
-after(() => Promise.all([browser.close(), fs.rm(folder, { recursive: true, force: true })]));
+after(() => Promise.all([browser.close(), fs.rm(root, { recursive: true, force: true })]));
 
 test('the report page renders offline without script errors', async () => {
   await fs.cp(path.join(SOURCE, 'tests', 'report', 'logs'), folder, { recursive: true });
-  const written = execFileSync(EXE, ['--report', folder], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+  const written = execFileSync(EXE, ['--report', folder], { encoding: 'utf8',
+    stdio: ['ignore', 'pipe', 'ignore'], env: ownEnvironment(root) });
   assert.equal(written.trim(), path.join(folder, 'report.html'));
 
   const page = await (await browser.newContext({ viewport: { width: 1400, height: 900 } })).newPage();
