@@ -6,11 +6,13 @@
 //    click arriving mid-pulse), which holds up the pulse's end until done.
 // Then the same game-like pulses on a serial device, a pseudo-terminal pair
 // standing in for it: each byte is stamped as it becomes readable at the other
-// end, giving the width error and the latency from the catch to the code byte.
+// end, giving the width error and the latency from the catch to the code byte;
+// beside them the pty's own delivery, the same bytes written straight to it.
 #include <poll.h>
 #include <pthread.h>
 #include <pty.h>
 #include <sched.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -121,6 +123,79 @@ struct SerialFigures {
   std::vector<double> latencies;     // sorted: from the catch to the code byte readable
 };
 
+// The master end of a pseudo-terminal pair: every byte with the moment it
+// became readable.
+class PtyListener {
+ public:
+  explicit PtyListener(int master)
+      : thread_([this, master] {
+          // Ahead of the other programs on a busy machine where allowed, so that the
+          // stamps measure the writer rather than the wait for this thread's turn.
+          const sched_param realtime{sched_get_priority_min(SCHED_FIFO)};
+          pthread_setschedparam(pthread_self(), SCHED_FIFO, &realtime);
+          for (unsigned char buffer[64]; !stop_;) {
+            pollfd ready{master, POLLIN, 0};
+            if (::poll(&ready, 1, 50) <= 0) continue;
+            const double now = ttl::MillisecondsSinceProgramStart();
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            for (ssize_t i = 0; i < n; ++i) received_.emplace_back(buffer[i], now);
+          }
+        }) {}
+
+  // Once the last byte written has had a moment to arrive.
+  std::vector<std::pair<unsigned char, double>> Stop() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    stop_ = true;
+    thread_.join();
+    return std::move(received_);
+  }
+
+ private:
+  std::vector<std::pair<unsigned char, double>> received_;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// The pseudo-terminal's own share of the serial figures: the same bytes at the
+// same pace written straight to the raw pty, each stamped before its write(),
+// then when it became readable at the other end. Sorted latencies, or empty.
+std::vector<double> MeasureBarePty() {
+  int master = -1, slave = -1;
+  if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+    std::perror("openpty");
+    return {};
+  }
+  termios raw{};
+  ::tcgetattr(slave, &raw);
+  ::cfmakeraw(&raw);
+  ::tcsetattr(slave, TCSANOW, &raw);
+  std::vector<double> written_at;
+  {
+    PtyListener listener(master);
+    for (int i = 0; i < kPulses; ++i) {
+      for (const unsigned char byte : {20, 0}) {
+        written_at.push_back(ttl::MillisecondsSinceProgramStart());
+        if (::write(slave, &byte, 1) != 1) std::perror("write");
+        const int pause = byte != 0 ? kDurationMs : kCycleMs - kDurationMs;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+      }
+    }
+    const auto received = listener.Stop();
+    ::close(master);
+    ::close(slave);
+    if (received.size() != written_at.size()) {
+      std::cerr << "bench_pulse: " << received.size() << " bare pty bytes of " << written_at.size()
+                << std::endl;
+      return {};
+    }
+    for (std::size_t i = 0; i < received.size(); ++i) {
+      written_at[i] = received[i].second - written_at[i];
+    }
+  }
+  std::sort(written_at.begin(), written_at.end());
+  return written_at;
+}
+
 SerialFigures MeasureSerial(const std::filesystem::path& folder) {
   int master = -1, slave = -1;
   char name[256];
@@ -128,22 +203,7 @@ SerialFigures MeasureSerial(const std::filesystem::path& folder) {
     std::perror("openpty");
     return {};
   }
-  // The other end: every byte with the moment it became readable.
-  std::vector<std::pair<unsigned char, double>> received;
-  std::atomic<bool> stop{false};
-  std::thread reader([&] {
-    // Ahead of the other programs on a busy machine where allowed, so that the
-    // stamps measure the program rather than the wait for this thread's turn.
-    const sched_param realtime{sched_get_priority_min(SCHED_FIFO)};
-    pthread_setschedparam(pthread_self(), SCHED_FIFO, &realtime);
-    for (unsigned char buffer[64]; !stop;) {
-      pollfd ready{master, POLLIN, 0};
-      if (::poll(&ready, 1, 50) <= 0) continue;
-      const double now = ttl::MillisecondsSinceProgramStart();
-      const ssize_t n = ::read(master, buffer, sizeof buffer);
-      for (ssize_t i = 0; i < n; ++i) received.emplace_back(buffer[i], now);
-    }
-  });
+  PtyListener listener(master);
 
   boost::asio::io_context io;
   platform::AsioScheduler scheduler(io);
@@ -163,10 +223,7 @@ SerialFigures MeasureSerial(const std::filesystem::path& folder) {
     std::cerr << error << std::endl;
   }
   platform::SetScheduler(nullptr);
-  // The last 0 byte is on its way; give it a moment to arrive.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  stop = true;
-  reader.join();
+  const std::vector<std::pair<unsigned char, double>> received = listener.Stop();
   port.reset();
   ::close(master);
   ::close(slave);
@@ -206,8 +263,9 @@ int main() {
   const std::vector<double> game = Measure(folder, false);
   const std::vector<double> busy = Measure(folder, true);
   const SerialFigures serial = MeasureSerial(folder);
+  const std::vector<double> bare_pty = MeasureBarePty();
   std::filesystem::remove_all(folder);
-  if (game.empty() || busy.empty() || serial.latencies.empty()) return 1;
+  if (game.empty() || busy.empty() || serial.latencies.empty() || bare_pty.empty()) return 1;
 
   const double mean =
       std::accumulate(game.begin(), game.end(), 0.0) / static_cast<double>(game.size());
@@ -220,5 +278,10 @@ int main() {
   std::printf("serial_pulse_width_error_max_ms %.3f\n", serial.width_errors.back());
   std::printf("serial_write_latency_p99_ms %.3f\n", Percentile(serial.latencies, 0.99));
   std::printf("serial_write_latency_max_ms %.3f\n", serial.latencies.back());
+  // The pty's own delivery, without the program: the part of the figures above
+  // a real serial device would not add.
+  std::printf("serial_pty_bare_p50_ms %.3f\n", Percentile(bare_pty, 0.5));
+  std::printf("serial_pty_bare_p99_ms %.3f\n", Percentile(bare_pty, 0.99));
+  std::printf("serial_pty_bare_max_ms %.3f\n", bare_pty.back());
   return 0;
 }

@@ -10,7 +10,6 @@
 
 #include "browser/launcher.hpp"
 #include "browser/pilot_participant.hpp"
-#include "datalog/log_commands.hpp"
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
 #include "game/terminal.hpp"
@@ -20,6 +19,7 @@
 #include "platform/new_study.hpp"
 #include "platform/path_text.hpp"
 #include "platform/program.hpp"
+#include "report/log_commands.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
 #include "session/ttl_config.hpp"
@@ -222,11 +222,11 @@ int main(int argc, char** argv) {
   if (report->count() > 0 || exporter->count() > 0) {
     int status = platform::kExitOk;
     if (report->count() > 0) {
-      status = datalog::RunLogCommand(datalog::LogCommand::kReport, log_folder(report_folder),
+      status = report::RunLogCommand(report::LogCommand::kReport, log_folder(report_folder),
                                       std::cout, std::cerr);
     }
     if (exporter->count() > 0 && status == platform::kExitOk) {
-      status = datalog::RunLogCommand(datalog::LogCommand::kExport, log_folder(export_folder),
+      status = report::RunLogCommand(report::LogCommand::kExport, log_folder(export_folder),
                                       std::cout, std::cerr);
     }
     return status;
@@ -240,7 +240,11 @@ int main(int argc, char** argv) {
       // The automated participant acts on each page as it loads, so a pilot shows
       // every throw as a new page.
       options.window.display.swap = false;
-      return game::RunPilot(pilot, options, RunSession, std::cout, std::cerr);
+      const auto write_report = [](const std::filesystem::path& folder, std::ostream& out,
+                                   std::ostream& err) {
+        return report::RunLogCommand(report::LogCommand::kReport, folder, out, err);
+      };
+      return game::RunPilot(pilot, options, RunSession, write_report, std::cout, std::cerr);
     }
     if (check) {
       session::RunSetUp(session::SetUpMode::kCheck);
@@ -249,7 +253,7 @@ int main(int argc, char** argv) {
       const std::size_t verdict = summary.rfind("All checks passed.");
       summary.insert(verdict == std::string::npos ? summary.size() : verdict,
                      "Display: " + game::DisplayDescription(options.window.display) + "\n");
-      std::cout << summary << datalog::CheckLogFolder(platform::ProgramFolder() / "log")
+      std::cout << summary << report::CheckLogFolder(platform::ProgramFolder() / "log")
                 << std::flush;
       return platform::kExitOk;
     }

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "datalog/log_schema.hpp"
 #include "platform/file_lock.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
@@ -41,7 +42,7 @@ std::string ProblemMessage(const std::vector<RowOutcome>& outcomes) {
 }
 
 std::filesystem::path LogFolder() {
-  return g_log_folder.empty() ? platform::ProgramFolder() / "log" : g_log_folder;
+  return g_log_folder.empty() ? platform::ProgramFolder() / kLogFolder : g_log_folder;
 }
 
 void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folder); }
@@ -57,11 +58,11 @@ std::vector<RowOutcome> WriteGameRows() {
 
   const Rows rows = BuildRows();
   std::vector<RowOutcome> outcomes;
-  for (const auto& [name, row] : {std::pair{"log.csv", &rows.throws}, {"time.csv", &rows.times},
-                                    {"onset.csv", &rows.onsets}}) {
+  for (const auto& [name, row] : {std::pair{kThrowLog, &rows.throws}, {kTimeLog, &rows.times},
+                                    {kOnsetLog, &rows.onsets}}) {
     RowOutcome o;
     o.name = name;
-    o.file = folder / name;
+    o.file = folder / o.name;
     o.row = *row;
     o.appended = AppendRow(o.file, o.row, &o.reason);
     if (!o.appended) {
@@ -72,26 +73,12 @@ std::vector<RowOutcome> WriteGameRows() {
   return outcomes;
 }
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  quoted += '"';
-  return quoted;
-}
-
 Rows BuildRows() {
   using namespace Module1;
-  std::string session = CsvField(SubjectId) + "," + CsvField(SettingsFile) + "," +
-                        CsvField(SessionDate) + "," + CsvField(SessionTime) + "," +
-                        CsvField(NumPlayers.Text()) + "," + std::to_string(TotalThrows) + "," +
-                        CsvField(ScheduleFile) + "," + CsvField(StartPage);
-  for (int p = 1; p <= 4; ++p) {
-    session += "," + CsvField(PlayerNames[static_cast<std::size_t>(p)].Text());
-  }
+  const std::string session = IdentityText(
+      {SubjectId, SettingsFile, SessionDate, SessionTime, NumPlayers.Text(),
+       std::to_string(TotalThrows), ScheduleFile, StartPage, PlayerNames[1].Text(),
+       PlayerNames[2].Text(), PlayerNames[3].Text(), PlayerNames[4].Text()});
 
   Rows rows{session, session, session};
   for (int n = 1; n <= TotalThrows; ++n) {
@@ -102,12 +89,12 @@ Rows BuildRows() {
     rows.onsets += ",";
     if (entry.Onset) rows.onsets += std::to_string(static_cast<std::int32_t>(*entry.Onset - StartTime));
   }
-  rows.throws += "\r\n";
-  rows.times += "\r\n";
-  rows.onsets += "\r\n";
+  rows.throws += kRowEnd;
+  rows.times += kRowEnd;
+  rows.onsets += kRowEnd;
   return rows;
 }
 
-std::filesystem::path FallbackFile() { return platform::ProgramFolder() / "log-unsaved.csv"; }
+std::filesystem::path FallbackFile() { return platform::ProgramFolder() / kFallbackLog; }
 
 }  // namespace datalog

@@ -1,7 +1,7 @@
 #pragma once
 // The game's rows in the throw log (log/log.csv), the timing log
 // (log/time.csv) and the display onset log (log/onset.csv), built from the
-// session state and appended to the files.
+// session state and appended to the files. Their format: log_schema.hpp.
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -9,10 +9,6 @@
 #include <vector>
 
 namespace datalog {
-
-// A text field as written into a row: unchanged, unless it holds a comma, a
-// double quote, CR or LF; then it is quoted, with its quotes doubled.
-std::string CsvField(std::string_view text);
 
 struct Rows {
   std::string throws;  // for log.csv: the receiver of each throw
@@ -36,7 +32,7 @@ bool AppendRow(const std::filesystem::path& file, std::string_view row, std::str
 
 // Where one of the game's rows went.
 struct RowOutcome {
-  std::string name;  // "log.csv" or "time.csv"
+  std::string name;  // "log.csv", "time.csv" or "onset.csv"
   std::filesystem::path file;
   std::string row;
   bool appended = false;

@@ -12,6 +12,7 @@
 #include "platform/numbers.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
+#include "session/ball.hpp"
 #include "session/module1.hpp"
 
 namespace {
@@ -61,8 +62,7 @@ void frmMain::Timer1_Timer() {
     return;
   }
 
-  if (BallHolder == 0) BallHolder = 1;
-  const int thrower = BallHolder;
+  const int thrower = session::NextThrower(BallHolder);
   ThrowsMade[thrower] += 1;
   const std::int16_t receiver = ScheduledReceiver(thrower, ThrowsMade[thrower]);
 

@@ -6,9 +6,8 @@
 #include <random>
 
 #include "browser/launcher.hpp"
-#include "datalog/log_commands.hpp"
-#include "datalog/log_reader.hpp"
 #include "datalog/log_rows.hpp"
+#include "datalog/log_schema.hpp"
 #include "game/terminal.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
@@ -84,7 +83,7 @@ int HighestPilotNumber(const std::filesystem::path &log_csv) {
 }
 
 int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_game,
-             std::ostream &out, std::ostream &err) {
+             const WriteReport &write_report, std::ostream &out, std::ostream &err) {
   if (!browser::FindBrowser(base.window.browser)) {
     err << "volleta: a pilot needs a browser to run headless, and "
         << (base.window.browser.empty()
@@ -124,14 +123,14 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
             << " throws); the pilot stops" << std::endl;
         std::error_code ec;
         if (std::filesystem::exists(folder / "log.csv", ec)) {
-          datalog::RunLogCommand(datalog::LogCommand::kReport, folder, out, err);
+          write_report(folder, out, err);
         }
         return kExitGameUnfinished;
       }
       err << GameLine(game, pilot.games, real_ms) << std::endl;
     }
   }
-  return datalog::RunLogCommand(datalog::LogCommand::kReport, folder, out, err);
+  return write_report(folder, out, err);
 }
 
 }  // namespace game

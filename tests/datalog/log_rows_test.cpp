@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "datalog/log_schema.hpp"
 #include "game/frm_main.hpp"
 #include "platform/file_lock.hpp"
 #include "session/module1.hpp"
@@ -76,6 +77,11 @@ TEST_F(LogTest, RowsQuoteTextLeaveNoFourthPlayerEmptyAndWrapTimes) {
   EXPECT_EQ(datalog::BuildRows().throws, identity + ",3,2,1\r\n");
   EXPECT_EQ(datalog::BuildRows().times, identity + ",512,256,-2147483648\r\n");
   EXPECT_EQ(datalog::BuildRows().onsets, identity + ",528,,\r\n");
+  // Read back as the report reads it, field by field.
+  const auto row = datalog::ParseCsv(datalog::BuildRows().throws);
+  ASSERT_EQ(row.size(), 1u);
+  EXPECT_EQ(row[0].fields[datalog::PlayerNameField(3)], "Cy, the \"third\"");
+  EXPECT_EQ(row[0].fields[datalog::kStartPageField], "a\rb");
 }
 
 TEST_F(LogTest, GamesAppendRowsToLogsMadeWhenMissing) {

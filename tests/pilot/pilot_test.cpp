@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "browser/pilot_participant.hpp"
-#include "datalog/log_reader.hpp"
+#include "datalog/log_schema.hpp"
 #include "support/program_folder.hpp"
 #include "support/run_program.hpp"
 

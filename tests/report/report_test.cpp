@@ -8,18 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "datalog/log_reader.hpp"
-#include "datalog/study_report.hpp"
-#include "datalog/svg_timeline.hpp"
-#include "datalog/throws_export.hpp"
+#include "datalog/log_schema.hpp"
 #include "platform/file_io.hpp"
+#include "report/log_reader.hpp"
+#include "report/study_report.hpp"
+#include "report/svg_timeline.hpp"
+#include "report/throws_export.hpp"
 #include "support/program_folder.hpp"
 #include "support/run_program.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
-using namespace datalog;
+using namespace report;
+using datalog::CsvRecord;
+using datalog::ParseCsv;
 
 const fs::path kFixture = fs::path(VOLLETA_SOURCE_DIR) / "tests" / "report" / "logs";
 const std::string kZoe = "Zo\xC3\xAB \"Z\", \xC3\x85s";  // Zoë "Z", Ås
@@ -28,23 +31,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t n = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
-}
-
-TEST(CsvTest, RecordsKeepQuotedTextAndAFaultCostsOnlyItsLine) {
-  const auto records =
-      ParseCsv("a,\"b,\"\"c\"\"\r\nd\",\r\n\r\n\"x\ny\",z\n\"open,1\nq,2\n\"e\"f,3\r\n\"end");
-  ASSERT_EQ(records.size(), 6u);
-  EXPECT_EQ(records[0].line, 1);
-  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b,\"c\"\r\nd", ""}));
-  EXPECT_EQ(records[1].line, 4);
-  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"x\ny", "z"}));
-  EXPECT_EQ(records[2].line, 6);
-  EXPECT_EQ(records[2].error, "a quoted field is not closed on its line");
-  EXPECT_EQ(records[3].line, 7);
-  EXPECT_EQ(records[3].fields, (std::vector<std::string>{"q", "2"}));
-  EXPECT_EQ(records[4].error, "text after a quoted field's closing quote");
-  EXPECT_EQ(records[5].line, 9);
-  EXPECT_EQ(records[5].error, "a quoted field is never closed");
 }
 
 TEST(LogReaderTest, FixtureJoinsIntoGamesAndListsEveryProblem) {

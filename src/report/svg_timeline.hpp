@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "datalog/log_reader.hpp"
+#include "report/log_reader.hpp"
 
-namespace datalog {
+namespace report {
 
 struct BallHold {
   int player = 0;  // 1 to 4
@@ -34,4 +34,4 @@ std::string TimelineSvg(int players, const std::vector<BallHold>& holds, double 
 // which browsers read as Windows-1252 letters.
 std::string HtmlEscape(std::string_view text);
 
-}  // namespace datalog
+}  // namespace report

@@ -1,9 +1,11 @@
-#include "datalog/throws_export.hpp"
+#include "report/throws_export.hpp"
 
-#include "datalog/log_rows.hpp"
+#include "datalog/log_schema.hpp"
 
-namespace datalog {
+namespace report {
 namespace {
+
+using datalog::CsvField;
 
 std::string Optional(const std::optional<std::int64_t>& value) {
   return value ? std::to_string(*value) : std::string();
@@ -41,4 +43,4 @@ WrittenFile WriteThrowsExport(const std::filesystem::path& log_folder,
   return WriteBesideLogs(logs, "throws.csv", ThrowsCsv(logs));
 }
 
-}  // namespace datalog
+}  // namespace report

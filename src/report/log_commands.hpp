@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-namespace datalog {
+namespace report {
 
 enum class LogCommand { kReport, kExport };
 
@@ -20,4 +20,4 @@ int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::
 // partner in the other is what a crash between the two appends leaves.
 std::string CheckLogFolder(const std::filesystem::path& folder);
 
-}  // namespace datalog
+}  // namespace report

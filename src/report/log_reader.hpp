@@ -11,26 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace datalog {
+#include "datalog/log_schema.hpp"
 
-// One record of a CSV text (RFC 4180; CR LF, lone LF or lone CR end a record
-// outside quotes). `line` is the line the record starts on, counting from 1.
-struct CsvRecord {
-  int line = 0;
-  std::vector<std::string> fields;
-  std::string error;  // non-empty: the record is malformed and its fields incomplete
-};
-
-// Splits `text` into records. Blank lines are skipped. A malformed record
-// (a quote never closed, text after a closing quote) spoils only the line it
-// starts on: reading resumes on the next line.
-std::vector<CsvRecord> ParseCsv(std::string_view text);
-
-// The twelve fields that open every row and identify its game.
-inline constexpr std::size_t kIdentityFields = 12;
-
-// Pilot games carry subject IDs "PILOT-001", "PILOT-002", ...
-bool IsPilotSubject(std::string_view subject);
+namespace report {
 
 struct LogProblem {
   std::string file;  // "log.csv", "time.csv" or "onset.csv"
@@ -54,11 +37,13 @@ struct Game {
   int onset_line = 0;
   std::vector<ThrowRecord> throws;
 
-  const std::string& Subject() const { return identity[0]; }
-  const std::string& SettingsFile() const { return identity[1]; }
-  const std::string& Date() const { return identity[2]; }
-  const std::string& Time() const { return identity[3]; }
-  const std::string& PlayerName(int player) const { return identity[7 + player]; }
+  const std::string& Subject() const { return identity[datalog::kSubjectField]; }
+  const std::string& SettingsFile() const { return identity[datalog::kSettingsFileField]; }
+  const std::string& Date() const { return identity[datalog::kDateField]; }
+  const std::string& Time() const { return identity[datalog::kTimeField]; }
+  const std::string& PlayerName(int player) const {
+    return identity[datalog::PlayerNameField(player)];
+  }
   bool HasTimes() const { return time_line != 0; }
   bool HasOnsets() const { return onset_line != 0; }
 };
@@ -99,4 +84,10 @@ WrittenFile WriteBesideLogs(const LogSet& logs, const std::string& name, std::st
 // missing; a missing time.csv (a problem) or onset.csv (normal) is no error.
 LogSet ReadLogs(const std::filesystem::path& folder, std::optional<bool> pilot_folder = {});
 
-}  // namespace datalog
+// Joins logs already in memory: the bytes of log.csv, and of time.csv and
+// onset.csv where the folder has them. ReadLogs reads the files and joins them
+// here; the result's `folder` is left empty.
+LogSet JoinLogs(std::string_view log, std::optional<std::string_view> time,
+                std::optional<std::string_view> onset, bool pilot_folder);
+
+}  // namespace report

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "datalog/log_reader.hpp"
+#include "report/log_reader.hpp"
 
-namespace datalog {
+namespace report {
 
 // Median and quartiles (interpolated between order statistics, as R's and
 // pandas' defaults do), and the range. All 0 when `count` is 0.
@@ -53,4 +53,4 @@ std::string StudyReportHtml(const LogSet& logs);
 WrittenFile WriteStudyReport(const std::filesystem::path& log_folder,
                              std::optional<bool> pilot_folder = {});
 
-}  // namespace datalog
+}  // namespace report

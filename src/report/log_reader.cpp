@@ -1,4 +1,4 @@
-#include "datalog/log_reader.hpp"
+#include "report/log_reader.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -7,23 +7,17 @@
 #include <utility>
 
 #include "platform/file_io.hpp"
+#include "session/ball.hpp"
 
-namespace datalog {
+namespace report {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::size_t LineEndLength(std::string_view text, std::size_t i) {
-  return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-}
-
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// Where the line holding position `i` ends, past its line end.
-std::size_t NextLine(std::string_view text, std::size_t i) {
-  while (i < text.size() && !IsLineEnd(text[i])) ++i;
-  return i < text.size() ? i + LineEndLength(text, i) : i;
-}
+using datalog::CsvRecord;
+using datalog::kIdentityFields;
+using datalog::kPlayersField;
+using datalog::kSubjectField;
+using datalog::kThrowsField;
 
 std::optional<std::int64_t> WholeNumber(std::string_view text) {
   std::int64_t value = 0;
@@ -35,14 +29,14 @@ std::optional<std::int64_t> WholeNumber(std::string_view text) {
 
 enum class Kind { kLog, kTime, kOnset };
 
-const char* FileName(Kind kind) {
+std::string FileName(Kind kind) {
   switch (kind) {
     case Kind::kLog:
-      return "log.csv";
+      return std::string(datalog::kThrowLog);
     case Kind::kTime:
-      return "time.csv";
+      return std::string(datalog::kTimeLog);
     case Kind::kOnset:
-      return "onset.csv";
+      return std::string(datalog::kOnsetLog);
   }
   return "";
 }
@@ -69,10 +63,14 @@ std::string CheckRow(const CsvRecord& record, Kind kind, Row* row) {
     return "only " + std::to_string(f.size()) +
            " fields, fewer than the twelve that open every row";
   }
-  if (f[4] != "3" && f[4] != "4") return "the number of players " + Quoted(f[4]) + " is not 3 or 4";
-  const auto throws = WholeNumber(f[5]);
-  if (!throws || *throws < 0)
-    return "the number of throws " + Quoted(f[5]) + " is not a whole number";
+  const std::string& players = f[kPlayersField];
+  if (players != "3" && players != "4") {
+    return "the number of players " + Quoted(players) + " is not 3 or 4";
+  }
+  const auto throws = WholeNumber(f[kThrowsField]);
+  if (!throws || *throws < 0) {
+    return "the number of throws " + Quoted(f[kThrowsField]) + " is not a whole number";
+  }
   const auto fields = static_cast<std::int64_t>(f.size() - kIdentityFields);
   if (fields < *throws) {
     return std::to_string(fields) + " throw fields, fewer than its " + std::to_string(*throws) +
@@ -83,7 +81,7 @@ std::string CheckRow(const CsvRecord& record, Kind kind, Row* row) {
            " throws (a name with an unquoted comma, written by an older version?)";
   }
   row->line = record.line;
-  row->players = f[4][0] - '0';
+  row->players = players[0] - '0';
   row->identity.assign(f.begin(), f.begin() + kIdentityFields);
   row->values.assign(f.begin() + kIdentityFields, f.end());
   for (std::size_t n = 0; n < row->values.size(); ++n) {
@@ -92,7 +90,7 @@ std::string CheckRow(const CsvRecord& record, Kind kind, Row* row) {
     if (kind == Kind::kOnset && value.empty()) continue;
     const auto number = WholeNumber(value);
     if (kind == Kind::kLog && (!number || *number < 0 || *number > row->players)) {
-      return which + "receiver " + Quoted(value) + " is not a player number (0 to " + f[4] + ")";
+      return which + "receiver " + Quoted(value) + " is not a player number (0 to " + players + ")";
     }
     if (!number) {
       return which + (kind == Kind::kTime ? "time " : "onset ") + Quoted(value) +
@@ -110,17 +108,17 @@ struct FileRows {
 FileRows ReadRows(std::string_view text, Kind kind, bool pilot_folder,
                   std::vector<LogProblem>* problems) {
   FileRows result;
-  for (const CsvRecord& record : ParseCsv(text)) {
+  for (const CsvRecord& record : datalog::ParseCsv(text)) {
     Row row;
     const std::string fault = CheckRow(record, kind, &row);
     if (!fault.empty()) {
       problems->push_back({FileName(kind), record.line, fault + ": row skipped"});
       continue;
     }
-    if (IsPilotSubject(row.identity[0]) != pilot_folder) {
+    if (datalog::IsPilotSubject(row.identity[kSubjectField]) != pilot_folder) {
       problems->push_back({FileName(kind), row.line,
                            (pilot_folder ? "a real row (subject " : "a pilot row (subject ") +
-                               Quoted(row.identity[0]) +
+                               Quoted(row.identity[kSubjectField]) +
                                (pilot_folder ? ") among the pilot logs: left out"
                                              : ") among the real logs: left out")});
       continue;
@@ -198,14 +196,13 @@ Game MakeGame(const Row& log_row) {
   game.identity = log_row.identity;
   game.players = log_row.players;
   game.log_line = log_row.line;
-  int thrower = 1;  // the ball starts with Player 1
+  int last_receiver = 0;
   for (std::size_t n = 0; n < log_row.values.size(); ++n) {
     ThrowRecord record;
     record.number = static_cast<int>(n + 1);
-    record.thrower = thrower;
+    record.thrower = session::NextThrower(last_receiver);
     record.receiver = static_cast<int>(*WholeNumber(log_row.values[n]));
-    // A throw to nobody leaves the ball with no one; Player 1 picks it up.
-    thrower = record.receiver != 0 ? record.receiver : 1;
+    last_receiver = record.receiver;
     game.throws.push_back(record);
   }
   return game;
@@ -226,79 +223,6 @@ std::optional<std::string> ReadLog(const fs::path& file, bool required) {
 
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(std::string_view text) {
-  std::vector<CsvRecord> records;
-  std::size_t i = 0;
-  int line = 1;
-  const std::size_t n = text.size();
-  while (i < n) {
-    if (IsLineEnd(text[i])) {  // a blank line
-      i += LineEndLength(text, i);
-      ++line;
-      continue;
-    }
-    CsvRecord record;
-    record.line = line;
-    const std::size_t record_start = i;
-    for (;;) {
-      std::string field;
-      if (text[i] == '"') {
-        ++i;
-        bool closed = false;
-        while (i < n) {
-          if (text[i] == '"') {
-            if (i + 1 < n && text[i + 1] == '"') {
-              field += '"';
-              i += 2;
-              continue;
-            }
-            ++i;
-            closed = true;
-            break;
-          }
-          if (IsLineEnd(text[i])) {
-            const std::size_t length = LineEndLength(text, i);
-            field.append(text.substr(i, length));
-            i += length;
-            ++line;
-            continue;
-          }
-          field += text[i++];
-        }
-        const bool clean_end = i >= n || text[i] == ',' || IsLineEnd(text[i]);
-        if (!closed || !clean_end) {
-          // A stray quote may have swallowed the lines after it: the record
-          // costs only its own first line, and reading resumes on the next.
-          record.error = !closed               ? "a quoted field is never closed"
-                         : line != record.line ? "a quoted field is not closed on its line"
-                                               : "text after a quoted field's closing quote";
-          i = NextLine(text, record_start);
-          line = record.line + 1;
-          break;
-        }
-      } else {
-        while (i < n && text[i] != ',' && !IsLineEnd(text[i])) field += text[i++];
-      }
-      record.fields.push_back(std::move(field));
-      if (i < n && text[i] == ',') {
-        ++i;
-        if (i < n) continue;
-        record.fields.emplace_back();  // a comma at the very end of the text
-        break;
-      }
-      if (i < n) {
-        i += LineEndLength(text, i);
-        ++line;
-      }
-      break;
-    }
-    records.push_back(std::move(record));
-  }
-  return records;
-}
-
-bool IsPilotSubject(std::string_view subject) { return subject.rfind("PILOT-", 0) == 0; }
-
 std::string Describe(const LogProblem& problem) {
   return problem.file + (problem.line > 0 ? " line " + std::to_string(problem.line) : "") + ": " +
          problem.what;
@@ -314,17 +238,24 @@ WrittenFile WriteBesideLogs(const LogSet& logs, const std::string& name, std::st
 }
 
 LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
-  LogSet set;
-  set.folder = folder;
-  set.pilot_folder = pilot_folder.value_or(folder.filename() == "pilot");
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     throw LogFolderError("The log folder " + folder.string() + " can't be read: " +
                          (ec ? ec.message() : std::string("there is no such folder")) + ".");
   }
-  const std::string log_text = *ReadLog(folder / "log.csv", true);
-  const std::optional<std::string> time_text = ReadLog(folder / "time.csv", false);
-  const std::optional<std::string> onset_text = ReadLog(folder / "onset.csv", false);
+  const std::string log_text = *ReadLog(folder / datalog::kThrowLog, true);
+  const std::optional<std::string> time_text = ReadLog(folder / datalog::kTimeLog, false);
+  const std::optional<std::string> onset_text = ReadLog(folder / datalog::kOnsetLog, false);
+  LogSet set = JoinLogs(log_text, time_text, onset_text,
+                        pilot_folder.value_or(folder.filename() == datalog::kPilotFolder));
+  set.folder = folder;
+  return set;
+}
+
+LogSet JoinLogs(std::string_view log_text, std::optional<std::string_view> time_text,
+                std::optional<std::string_view> onset_text, bool pilot_folder) {
+  LogSet set;
+  set.pilot_folder = pilot_folder;
   set.has_time_file = time_text.has_value();
   set.has_onset_file = onset_text.has_value();
 
@@ -333,8 +264,9 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   const FileRows time = ReadRows(time_text.value_or(""), Kind::kTime, set.pilot_folder, &problems);
   const FileRows onset =
       ReadRows(onset_text.value_or(""), Kind::kOnset, set.pilot_folder, &problems);
-  if (!set.has_time_file)
-    problems.push_back({"time.csv", 0, "missing: every game is reported without times"});
+  if (!set.has_time_file) {
+    problems.push_back({FileName(Kind::kTime), 0, "missing: every game is reported without times"});
+  }
 
   // log.csv with time.csv, key by key in log.csv's order, then the keys only
   // time.csv has.
@@ -362,27 +294,29 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   std::vector<bool> time_explained(time.rows.size(), false);
   for (std::size_t l : log_alone) {
     std::vector<std::string> key = log.rows[l].identity;
-    key[5].clear();
+    key[kThrowsField].clear();
     const auto match = std::find_if(time_alone.begin(), time_alone.end(), [&](std::size_t t) {
       std::vector<std::string> other = time.rows[t].identity;
-      other[5].clear();
+      other[kThrowsField].clear();
       return !time_explained[t] && other == key;
     });
     if (match != time_alone.end()) {
       time_explained[*match] = true;
-      problems.push_back({"log.csv", log.rows[l].line,
-                          "says " + log.rows[l].identity[5] + " throws, its time.csv row (line " +
+      problems.push_back({FileName(Kind::kLog), log.rows[l].line,
+                          "says " + log.rows[l].identity[kThrowsField] +
+                              " throws, its time.csv row (line " +
                               std::to_string(time.rows[*match].line) + ") says " +
-                              time.rows[*match].identity[5] +
+                              time.rows[*match].identity[kThrowsField] +
                               ": the game is reported without times"});
     } else if (set.has_time_file) {
-      problems.push_back({"log.csv", log.rows[l].line,
+      problems.push_back({FileName(Kind::kLog), log.rows[l].line,
                           "no matching row in time.csv: the game is reported without times"});
     }
   }
   for (std::size_t t : time_alone) {
     if (!time_explained[t]) {
-      problems.push_back({"time.csv", time.rows[t].line, "no matching row in log.csv: left out"});
+      problems.push_back(
+          {FileName(Kind::kTime), time.rows[t].line, "no matching row in log.csv: left out"});
     }
   }
 
@@ -412,7 +346,8 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
     for (std::size_t k = 0; k < kept.kept.size(); ++k) {
       const Row& row = onset.rows[kept.kept[k]];
       if (k >= games) {
-        problems.push_back({"onset.csv", row.line, "no matching game in log.csv: left out"});
+        problems.push_back(
+            {FileName(Kind::kOnset), row.line, "no matching game in log.csv: left out"});
         continue;
       }
       Game& game = *found->second[k];
@@ -424,7 +359,7 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   }
 
   const auto file_rank = [](const std::string& file) {
-    return file == "log.csv" ? 0 : file == "time.csv" ? 1 : 2;
+    return file == datalog::kThrowLog ? 0 : file == datalog::kTimeLog ? 1 : 2;
   };
   std::stable_sort(problems.begin(), problems.end(), [&](const LogProblem& a, const LogProblem& b) {
     return std::pair(file_rank(a.file), a.line) < std::pair(file_rank(b.file), b.line);
@@ -432,4 +367,4 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   return set;
 }
 
-}  // namespace datalog
+}  // namespace report

@@ -1,11 +1,12 @@
-#include "datalog/log_commands.hpp"
+#include "report/log_commands.hpp"
 
-#include "datalog/log_reader.hpp"
-#include "datalog/study_report.hpp"
-#include "datalog/throws_export.hpp"
+#include "datalog/log_schema.hpp"
 #include "platform/program.hpp"
+#include "report/log_reader.hpp"
+#include "report/study_report.hpp"
+#include "report/throws_export.hpp"
 
-namespace datalog {
+namespace report {
 
 int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::ostream& out,
                   std::ostream& err) {
@@ -27,8 +28,8 @@ int RunLogCommand(LogCommand command, const std::filesystem::path& folder, std::
 
 std::string CheckLogFolder(const std::filesystem::path& folder) {
   std::error_code ec;
-  if (!std::filesystem::exists(folder / "log.csv", ec) &&
-      !std::filesystem::exists(folder / "time.csv", ec)) {
+  if (!std::filesystem::exists(folder / datalog::kThrowLog, ec) &&
+      !std::filesystem::exists(folder / datalog::kTimeLog, ec)) {
     return "Logs: no rows yet in " + folder.string() + "\n";
   }
   std::string out;
@@ -51,4 +52,4 @@ std::string CheckLogFolder(const std::filesystem::path& folder) {
   return out;
 }
 
-}  // namespace datalog
+}  // namespace report

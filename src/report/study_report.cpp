@@ -1,4 +1,4 @@
-#include "datalog/study_report.hpp"
+#include "report/study_report.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +8,11 @@
 #include <numeric>
 #include <set>
 
-#include "datalog/svg_timeline.hpp"
+#include "datalog/log_schema.hpp"
 #include "platform/clock.hpp"
+#include "report/svg_timeline.hpp"
 
-namespace datalog {
+namespace report {
 namespace {
 
 constexpr int kComputerPlayers[] = {1, 3, 4};
@@ -248,9 +249,9 @@ std::string StudyReportHtml(const LogSet& logs) {
         "lines</th>"
         "</tr>\n";
     for (const Game* game : c.games) {
-      std::vector<const LogProblem*> game_notes = notes[{"log.csv", game->log_line}];
+      std::vector<const LogProblem*> game_notes = notes[{std::string(datalog::kThrowLog), game->log_line}];
       if (game->HasTimes()) {
-        const auto& more = notes[{"time.csv", game->time_line}];
+        const auto& more = notes[{std::string(datalog::kTimeLog), game->time_line}];
         game_notes.insert(game_notes.end(), more.begin(), more.end());
       }
       html += GameRow(*game, game_notes);
@@ -275,4 +276,4 @@ WrittenFile WriteStudyReport(const std::filesystem::path& log_folder,
   return WriteBesideLogs(logs, "report.html", StudyReportHtml(logs));
 }
 
-}  // namespace datalog
+}  // namespace report

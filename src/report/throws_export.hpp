@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "datalog/log_reader.hpp"
+#include "report/log_reader.hpp"
 
-namespace datalog {
+namespace report {
 
 // The header line's columns, in order.
 inline constexpr const char* kThrowsColumns =
@@ -26,4 +26,4 @@ std::string ThrowsCsv(const LogSet& logs);
 WrittenFile WriteThrowsExport(const std::filesystem::path& log_folder,
                               std::optional<bool> pilot_folder = {});
 
-}  // namespace datalog
+}  // namespace report

@@ -1,9 +1,9 @@
-#include "datalog/svg_timeline.hpp"
+#include "report/svg_timeline.hpp"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace datalog {
+namespace report {
 namespace {
 
 constexpr int kLabelWidth = 18;
@@ -68,7 +68,7 @@ std::vector<BallHold> BallHolds(const Game& game, double* span) {
   // The last receiver holds it for a short tail, so that the end shows.
   const double last = at(count - 1);
   *span = timed ? std::max(1.0, last * 1.04) : last + 1;
-  holds.push_back({1, 0, at(0)});
+  holds.push_back({game.throws[0].thrower, 0, at(0)});
   for (std::size_t k = 0; k < count; ++k) {
     const int receiver = game.throws[k].receiver;
     if (receiver == 0) continue;
@@ -127,4 +127,4 @@ std::string HtmlEscape(std::string_view text) {
   return out;
 }
 
-}  // namespace datalog
+}  // namespace report
