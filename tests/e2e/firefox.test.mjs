@@ -7,7 +7,7 @@ import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { THROWS, start, checkLogs } from './lib/game_run.mjs';
+import { THROWS, start, checkLogs, ownEnvironment } from './lib/game_run.mjs';
 
 const FIREFOX = process.env.FIREFOX_PATH || '/usr/bin/firefox-esr';
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-firefox-'));
@@ -17,7 +17,7 @@ test('a 3-player game in Firefox in the swap path', { skip: !(await fs.stat(FIRE
   && `${FIREFOX} is not installed` }, async () => {
   const run = await start(root, 3, ['--no-browser'], 'SFIREFOX');
   const browser = await puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX,
-    headless: true, protocol: 'webDriverBiDi' });
+    headless: true, protocol: 'webDriverBiDi', env: ownEnvironment(root) });
   try {
     const page = await browser.newPage();
     // Counts the pages swapped in, across the page loads of the tab.

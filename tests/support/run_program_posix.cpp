@@ -45,11 +45,13 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
   // The terminal dialogs, whatever display the test runs under.
   home_ = NewTempFolder("volleta-home-");
   std::vector<std::string> env_storage{"HOME=" + home_.string(),
-                                       "XDG_CONFIG_HOME=" + ConfigFolder(home_).string()};
+                                       "XDG_CONFIG_HOME=" + ConfigFolder(home_).string(),
+                                       "XDG_CACHE_HOME=" + (home_ / ".cache").string()};
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
     if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0 ||
-        entry.rfind("HOME=", 0) == 0 || entry.rfind("XDG_CONFIG_HOME=", 0) == 0) {
+        entry.rfind("HOME=", 0) == 0 || entry.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
+        entry.rfind("XDG_CACHE_HOME=", 0) == 0) {
       continue;
     }
     env_storage.push_back(entry);

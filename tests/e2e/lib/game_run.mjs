@@ -22,7 +22,7 @@ export const FIRST_FRAME_MS = 400;
 export function ownEnvironment(root) {
   const home = mkdtempSync(path.join(root, 'home-'));
   return { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '', XDG_CONFIG_HOME: path.join(home, '.config'),
-    ...(RUNNER ? {} : { HOME: home }) };
+    ...(RUNNER ? {} : { HOME: home, XDG_CACHE_HOME: path.join(home, '.cache') }) };
 }
 
 // A wait that does not keep node running once everything else is done.
