@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/file_io.hpp"
+#include "session/pilot_id.hpp"
 
 namespace datalog {
 namespace {
@@ -117,7 +118,7 @@ FileRows ReadRows(std::string_view text, Kind kind, bool pilot_folder,
       problems->push_back({FileName(kind), record.line, fault + ": row skipped"});
       continue;
     }
-    if (IsPilotSubject(row.identity[0]) != pilot_folder) {
+    if (session::IsPilotSubject(row.identity[0]) != pilot_folder) {
       problems->push_back({FileName(kind), row.line,
                            (pilot_folder ? "a real row (subject " : "a pilot row (subject ") +
                                Quoted(row.identity[0]) +
@@ -296,8 +297,6 @@ std::vector<CsvRecord> ParseCsv(std::string_view text) {
   }
   return records;
 }
-
-bool IsPilotSubject(std::string_view subject) { return subject.rfind("PILOT-", 0) == 0; }
 
 std::string Describe(const LogProblem& problem) {
   return problem.file + (problem.line > 0 ? " line " + std::to_string(problem.line) : "") + ": " +

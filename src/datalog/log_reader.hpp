@@ -29,9 +29,6 @@ std::vector<CsvRecord> ParseCsv(std::string_view text);
 // The twelve fields that open every row and identify its game.
 inline constexpr std::size_t kIdentityFields = 12;
 
-// Pilot games carry subject IDs "PILOT-001", "PILOT-002", ...
-bool IsPilotSubject(std::string_view subject);
-
 struct LogProblem {
   std::string file;  // "log.csv", "time.csv" or "onset.csv"
   int line = 0;      // 0: the file as a whole
