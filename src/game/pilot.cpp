@@ -20,7 +20,11 @@
 namespace game {
 namespace {
 
-// Puts back what a pilot changed in the process, however it ends.
+// Puts back what a pilot changed in the process, however it ends. These four
+// stay process-wide because they are read deep below the game, in code a
+// session shares: the dialogs by the set-up's checks, the log folder by the
+// row writer, the time scale by the clock and the scheduler, the quiet flag by
+// every terminal line. The pilot sets them here and nowhere else.
 struct PilotScope {
   std::unique_ptr<platform::Dialogs> dialogs = platform::MakeTerminalDialogs(std::cin, std::cerr);
   explicit PilotScope(const std::filesystem::path &folder, double speed) {
