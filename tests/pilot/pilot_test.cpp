@@ -62,19 +62,20 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
   const auto times = datalog::ParseCsv(folder.Read("log/pilot/time.csv"));
   const auto onsets = datalog::ParseCsv(folder.Read("log/pilot/onset.csv"));
   ASSERT_TRUE(throws.size() == kGames + 1u && times.size() == kGames + 1u &&
-              onsets.size() == kGames + 1u);
+              onsets.size() == kGames + 0u);  // no onsets in the earlier pilot's rows
   const bool inclusion = settings.find("include") != std::string::npos;
   const int players = settings[0] - '0', block = players - 1;
   std::vector<int> tick_intervals;
   for (int g = 1; g <= kGames; ++g) {
     const std::vector<std::string>& row = throws[g].fields;
     const std::vector<std::string>& time_row = times[g].fields;
-    const std::vector<std::string>& onset_row = onsets[g].fields;
-    ASSERT_EQ(onset_row.size(), 42u) << onsets[g].line;
+    const std::vector<std::string>& onset_row = onsets[g - 1].fields;
+    ASSERT_EQ(onset_row.size(), 42u) << onsets[g - 1].line;
     const std::string id = "PILOT-0" + std::to_string(7 + g + 100).substr(1);  // PILOT-008 on
     ASSERT_EQ(row.size(), 42u) << throws[g].line;
     ASSERT_TRUE(std::equal(row.begin(), row.begin() + 12, time_row.begin(), time_row.begin() + 12));
     EXPECT_EQ(row[0], id);
+    EXPECT_EQ(onset_row[0], id);
     EXPECT_EQ(row[1], settings);
     EXPECT_TRUE(std::regex_search(run.err, std::regex("game " + std::to_string(g) + "/5 " + id +
                                                       ": \\d+ of 30 throws to the participant")))
@@ -89,11 +90,10 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
       EXPECT_GE(to, 1) << id << ": throw " << n << " had nobody scheduled";
       if (to == 2) to_subject.push_back(n);
       EXPECT_GE(at, n == 1 ? 7000 : before) << id << ": throw " << n << " (8 s before the first)";
-      // A picture is presented from its throw on, on the same study clock, and before the next.
+      // A picture is presented from its throw on, on the same study clock. (How soon after is
+      // the browser's real time times the speed: on a loaded machine past the next throw.)
       if (!onset_row[11 + n].empty()) {
-        const int onset = std::stoi(onset_row[11 + n]);
-        EXPECT_GE(onset, at - kFrameMs * speed) << id << ": onset of throw " << n;
-        if (n < 30) EXPECT_LT(onset, std::stoi(time_row[12 + n])) << id << ": onset of " << n;
+        EXPECT_GE(std::stoi(onset_row[11 + n]), at - kFrameMs * speed) << id << ": onset of " << n;
       }
       if (thrower == 2) {
         subject_chose.push_back(to);
