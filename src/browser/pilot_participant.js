@@ -1,8 +1,8 @@
 // The pilot's automated participant, added to every page a pilot serves. It
 // acts as a participant would, through the page itself: on the start page it
 // clicks the link on to the connection screen, and on a game page where it
-// holds the ball it clicks the link of the player its strategy picks, each
-// after a response time. element.click() runs the page's own handlers and its
+// holds the ball (loaded or swapped in) it clicks the link of the player its
+// strategy picks, each after a response time. element.click() runs the page's own handlers and its
 // real navigation, exactly as a mouse click does.
 (function () {
   // Filled in by the server; response times are study milliseconds, waited
@@ -23,7 +23,7 @@
 
   function later(action) {
     var ms = pilot.minMs + random() * (pilot.maxMs - pilot.minMs);
-    setTimeout(action, ms / pilot.speed);
+    return setTimeout(action, ms / pilot.speed);
   }
 
   // The player a link throws to, or 0.
@@ -48,21 +48,36 @@
     }
   }
 
-  var links = Array.prototype.slice.call(document.querySelectorAll("a[href]"));
-  var onward = links.filter(function (a) {
-    return /connecting/.test(a.getAttribute("href"));
-  })[0];
-  if (onward) {
-    later(function () { onward.click(); });
-    return;
+  // Acts on the page shown: the one loaded, then each one the program swaps
+  // in for it (the body replaced). An action still waiting when its page goes
+  // is dropped, as a participant's would be.
+  var pending = 0;
+  function act() {
+    clearTimeout(pending);
+    var links = Array.prototype.slice.call(document.querySelectorAll("a[href]"));
+    var onward = links.filter(function (a) {
+      return /connecting/.test(a.getAttribute("href"));
+    })[0];
+    if (onward) {
+      pending = later(function () { onward.click(); });
+      return;
+    }
+    // Only links a participant could see: a 3-player game hides Player 4's.
+    var byPlayer = {};
+    links.forEach(function (a) {
+      var p = target(a);
+      if (p && !byPlayer[p] && a.getClientRects().length > 0) byPlayer[p] = a;
+    });
+    var players = Object.keys(byPlayer).map(Number).sort(function (x, y) { return x - y; });
+    if (players.length === 0) return;
+    pending = later(function () { byPlayer[choose(players)].click(); });
   }
-  // Only links a participant could see: a 3-player game hides Player 4's.
-  var byPlayer = {};
-  links.forEach(function (a) {
-    var p = target(a);
-    if (p && !byPlayer[p] && a.getClientRects().length > 0) byPlayer[p] = a;
-  });
-  var players = Object.keys(byPlayer).map(Number).sort(function (x, y) { return x - y; });
-  if (players.length === 0) return;
-  later(function () { byPlayer[choose(players)].click(); });
+  new MutationObserver(function (changes) {
+    if (changes.some(function (c) {
+      return Array.prototype.indexOf.call(c.addedNodes, document.body) >= 0;
+    })) {
+      act();
+    }
+  }).observe(document.documentElement, { childList: true });
+  act();
 })();

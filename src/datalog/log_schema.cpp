@@ -105,6 +105,4 @@ std::vector<CsvRecord> ParseCsv(std::string_view text) {
   return records;
 }
 
-bool IsPilotSubject(std::string_view subject) { return subject.rfind("PILOT-", 0) == 0; }
-
 }  // namespace datalog

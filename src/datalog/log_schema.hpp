@@ -66,7 +66,4 @@ struct CsvRecord {
 // starts on: reading resumes on the next line.
 std::vector<CsvRecord> ParseCsv(std::string_view text);
 
-// Pilot games carry subject IDs "PILOT-001", "PILOT-002", ...
-bool IsPilotSubject(std::string_view subject);
-
 }  // namespace datalog

@@ -44,8 +44,12 @@ void RecordOnset(std::uint64_t navigation, double time) {
   for (int n = 1; n <= TotalThrows && static_cast<std::size_t>(n) < ThrowLog.size(); ++n) {
     LogEntry &entry = ThrowLog[static_cast<std::size_t>(n)];
     if (entry.Shown != navigation) continue;
-    // The whole milliseconds, modulo 2^32 like every timeGetTime reading.
-    if (!entry.Onset) entry.Onset = static_cast<std::uint32_t>(static_cast<std::uint64_t>(time));
+    // On the study clock (a pilot's runs faster than the page's), in whole
+    // milliseconds modulo 2^32 like every timeGetTime reading.
+    const double study = platform::StudyMilliseconds(time);
+    if (!entry.Onset && study >= 0) {
+      entry.Onset = static_cast<std::uint32_t>(static_cast<std::uint64_t>(study));
+    }
     return;
   }
 }

@@ -1,7 +1,6 @@
 #include "game/class1.hpp"
 
 #include "game/catches.hpp"
-#include "game/frm_main.hpp"
 #include "game/show.hpp"
 #include "game/terminal.hpp"
 #include "platform/clock.hpp"

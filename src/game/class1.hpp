@@ -5,16 +5,25 @@
 // navigation starts it again, and once it is over every navigation leads
 // back to the thank-you page.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "browser/browser.hpp"
+#include "platform/event_loop.hpp"
 
-class frmMain;
+// What the sink drives and reads of the main form that owns it.
+struct FormLink {
+  platform::Timer &Timer1;  // the game timer
+  platform::Timer &Timer2;  // the connection timer
+  bool &GameStarted;
+  const bool &GameOver;
+  // The window asked for the thank-you page.
+  std::function<void()> ThankYouShown;
+};
 
 class Class1 final : public browser::BrowserEvents {
  public:
-  // `form` is the main form whose timers the events drive; it owns this sink.
-  explicit Class1(frmMain &form) : form_(form) {}
+  explicit Class1(FormLink form) : form_(std::move(form)) {}
 
   // The browser whose events arrive here; every navigation and window call
   // after start-up goes through it.
@@ -35,5 +44,5 @@ class Class1 final : public browser::BrowserEvents {
   // kept on (or sent back to) the page it should show.
   void KeepShown(const std::string &URL);
 
-  frmMain &form_;
+  FormLink form_;
 };

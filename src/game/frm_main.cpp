@@ -39,7 +39,7 @@ std::uint32_t NextDelay() {
 frmMain::frmMain(boost::asio::io_context& io, StartOptions options)
     : Timer1([this] { Timer1_Timer(); }, 4000, false),
       Timer2([this] { Timer2_Timer(); }, 5000, false),
-      Events(*this),
+      Events(FormLink{Timer1, Timer2, GameStarted, GameOver, [this] { ThankYouShown(); }}),
       io_(io),
       options_(std::move(options)) {}
 

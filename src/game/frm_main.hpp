@@ -43,8 +43,6 @@ class frmMain {
   void WriteData();
   // The window asked for the thank-you page: a pilot game ends here.
   void ThankYouShown();
-  // Unloading the form: quits the browser and releases the event sink.
-  void Form_Unload(int &Cancel);
 
   platform::Timer Timer1;
   platform::Timer Timer2;

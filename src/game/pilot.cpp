@@ -14,13 +14,16 @@
 #include "platform/file_io.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
+#include "session/pilot_id.hpp"
 
 namespace game {
 namespace {
 
-constexpr int kExitGameUnfinished = 3;
-
-// Puts back what a pilot changed in the process, however it ends.
+// Puts back what a pilot changed in the process, however it ends. These four
+// stay process-wide because they are read deep below the game, in code a
+// session shares: the dialogs by the set-up's checks, the log folder by the
+// row writer, the time scale by the clock and the scheduler, the quiet flag by
+// every terminal line. The pilot sets them here and nowhere else.
 struct PilotScope {
   std::unique_ptr<platform::Dialogs> dialogs = platform::MakeTerminalDialogs(std::cin, std::cerr);
   explicit PilotScope(const std::filesystem::path &folder, double speed) {
@@ -60,24 +63,15 @@ std::string GameLine(int game, int games, double real_ms) {
 
 }  // namespace
 
-std::string PilotSubjectId(int number) {
-  char id[32];
-  std::snprintf(id, sizeof id, "PILOT-%03d", number);
-  return id;
-}
-
 int HighestPilotNumber(const std::filesystem::path &log_csv) {
   const std::optional<std::string> text = platform::ReadFileBytes(log_csv);
   if (!text) return 0;
   int highest = 0;
   for (const datalog::CsvRecord &record : datalog::ParseCsv(*text)) {
-    if (record.fields.empty() || !datalog::IsPilotSubject(record.fields[0])) continue;
-    const std::string digits = record.fields[0].substr(6);
-    if (digits.empty() || digits.size() > 6 ||
-        digits.find_first_not_of("0123456789") != std::string::npos) {
-      continue;
+    if (record.fields.empty()) continue;
+    if (const std::optional<int> number = session::PilotNumber(record.fields[0])) {
+      highest = std::max(highest, *number);
     }
-    highest = std::max(highest, std::stoi(digits));
   }
   return highest;
 }
@@ -108,7 +102,7 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
     for (int game = 1; game <= pilot.games; ++game) {
       Module1::ResetSession();
       Module1::Command = settings;
-      Module1::SubjectId = PilotSubjectId(first + game - 1);
+      Module1::SubjectId = session::PilotSubjectId(first + game - 1);
       StartOptions options = base;
       options.window.participant = browser::PilotParticipant{pilot.strategy, seeds(), pilot.speed};
       const auto started = std::chrono::steady_clock::now();
@@ -125,7 +119,7 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
         if (std::filesystem::exists(folder / "log.csv", ec)) {
           write_report(folder, out, err);
         }
-        return kExitGameUnfinished;
+        return platform::kExitGameUnfinished;
       }
       err << GameLine(game, pilot.games, real_ms) << std::endl;
     }

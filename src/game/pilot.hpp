@@ -39,7 +39,4 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
 // log file `log_csv`; 0 when there is none or no file.
 int HighestPilotNumber(const std::filesystem::path &log_csv);
 
-// "PILOT-001" for 1: three digits at least.
-std::string PilotSubjectId(int number);
-
 }  // namespace game

@@ -8,29 +8,33 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-// The clock reads origin_ms at `origin` and runs `factor` times as fast from
-// there, so that a change of scale never makes it jump.
+// Study time reads origin_ms at the real moment origin_real_ms and runs
+// `factor` times as fast from there, so that a change of scale never makes it
+// jump. Both clocks start on the steady clock's own count.
 struct Scale {
   double factor = 1.0;
-  Steady::time_point origin{};
-  std::int64_t origin_ms = 0;
+  double origin_real_ms = 0;
+  double origin_ms = 0;
 };
 Scale g_scale;
+
+double RealMilliseconds() {
+  return std::chrono::duration<double, std::milli>(Steady::now().time_since_epoch()).count();
+}
+
+double Study(double real_ms) {
+  return g_scale.origin_ms + (real_ms - g_scale.origin_real_ms) * g_scale.factor;
+}
 
 class SystemClock final : public Clock {
  public:
   std::uint32_t Milliseconds() override {
-    const double real_ms =
-        std::chrono::duration<double, std::milli>(Steady::now() - g_scale.origin).count();
-    return static_cast<std::uint32_t>(g_scale.origin_ms +
-                                      static_cast<std::int64_t>(real_ms * g_scale.factor));
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(Study(RealMilliseconds())));
   }
 
-  double PreciseMilliseconds() override {
-    return std::chrono::duration<double, std::milli>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-  }
+  double PreciseMilliseconds() override { return RealMilliseconds(); }
+
+  double StudyMilliseconds(double precise) override { return Study(precise); }
 
   double SecondsSinceMidnight() override {
     const auto now = std::chrono::system_clock::now();
@@ -53,13 +57,15 @@ std::uint32_t timeGetTime() { return g_clock->Milliseconds(); }
 
 double PreciseMilliseconds() { return g_clock->PreciseMilliseconds(); }
 
+double StudyMilliseconds(double precise) { return g_clock->StudyMilliseconds(precise); }
+
 double SecondsSinceMidnight() { return g_clock->SecondsSinceMidnight(); }
 
 void SetTimeScale(double scale) {
-  const std::int64_t now_ms = g_system_clock.Milliseconds();
+  const double real_ms = RealMilliseconds();
+  g_scale.origin_ms = Study(real_ms);
+  g_scale.origin_real_ms = real_ms;
   g_scale.factor = scale > 0 ? scale : 1.0;
-  g_scale.origin = Steady::now();
-  g_scale.origin_ms = now_ms;
 }
 
 double TimeScale() { return g_scale.factor; }

@@ -13,8 +13,13 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds of a monotonic clock, as an unsigned 32-bit count that wraps.
   virtual std::uint32_t Milliseconds() = 0;
-  // The same clock with the fraction and without the wrap.
+  // The same clock with the fraction and without the wrap, in real time: the
+  // clock a page's own clock is matched against.
   virtual double PreciseMilliseconds() { return Milliseconds(); }
+  // The Milliseconds() reading, with its fraction and unwrapped, of the moment
+  // PreciseMilliseconds() read `precise`: they differ only while study time
+  // is scaled.
+  virtual double StudyMilliseconds(double precise) { return precise; }
   // Seconds since local midnight, with the fractional part.
   virtual double SecondsSinceMidnight() = 0;
 };
@@ -26,9 +31,16 @@ void SetClock(Clock* clock);
 // uint32_t subtraction so that a wrap never corrupts an interval.
 std::uint32_t timeGetTime();
 
-// The clock of timeGetTime in fractional milliseconds, unwrapped: its whole
-// part modulo 2^32 is the timeGetTime reading of that moment.
+// The clock of timeGetTime in fractional milliseconds, unwrapped, but in real
+// time: while study time is scaled (SetTimeScale) a reading becomes a study
+// time only through StudyMilliseconds. Unscaled, its whole part modulo 2^32 is
+// the timeGetTime reading of that moment.
 double PreciseMilliseconds();
+
+// The study time, in fractional milliseconds and unwrapped, of the moment
+// PreciseMilliseconds() read `precise`: what anything logged from that clock
+// is written as, so that it lies on the clock of timeGetTime.
+double StudyMilliseconds(double precise);
 
 // Seconds since local midnight, with the fractional part.
 double SecondsSinceMidnight();
@@ -38,7 +50,8 @@ std::tm LocalTime(std::time_t t);
 
 // Study time runs `scale` times as fast as real time from now on (a pilot's
 // --speed; 1 by default): the system clock's timeGetTime() counts study
-// milliseconds, and the scheduler waits delay / scale real milliseconds. The
+// milliseconds, and the scheduler waits delay / scale real milliseconds;
+// PreciseMilliseconds stays real, StudyMilliseconds scales its readings. The
 // time of day is never scaled. A test's own clock is left as it is.
 void SetTimeScale(double scale);
 double TimeScale();

@@ -48,10 +48,13 @@ class ProgramEnd {
   int status_;
 };
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitCancelled = 1;     // the settings dialog was cancelled
-inline constexpr int kExitInputRefused = 2;  // a settings, schedule or TTL problem
+// The program's exit statuses, each named here once (the README lists them).
+enum ExitStatus : int {
+  kExitOk = 0,
+  kExitCancelled = 1,       // the settings dialog was cancelled
+  kExitInputRefused = 2,    // a bad option or value; a settings, schedule, TTL or folder problem
+  kExitGameUnfinished = 3,  // a pilot's game did not finish
+};
 
 [[noreturn]] void EndProgram(int status);
 

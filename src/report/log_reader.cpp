@@ -8,6 +8,7 @@
 
 #include "platform/file_io.hpp"
 #include "session/ball.hpp"
+#include "session/pilot_id.hpp"
 
 namespace report {
 namespace {
@@ -115,7 +116,7 @@ FileRows ReadRows(std::string_view text, Kind kind, bool pilot_folder,
       problems->push_back({FileName(kind), record.line, fault + ": row skipped"});
       continue;
     }
-    if (datalog::IsPilotSubject(row.identity[kSubjectField]) != pilot_folder) {
+    if (session::IsPilotSubject(row.identity[kSubjectField]) != pilot_folder) {
       problems->push_back({FileName(kind), row.line,
                            (pilot_folder ? "a real row (subject " : "a pilot row (subject ") +
                                Quoted(row.identity[kSubjectField]) +

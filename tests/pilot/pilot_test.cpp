@@ -8,6 +8,7 @@
 #include <map>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "browser/pilot_participant.hpp"
@@ -28,10 +29,14 @@ const std::string kIdentity =
 const std::string kEarlierPilot = "PILOT-007" + kIdentity;
 const std::string kReal = "S01" + kIdentity;
 
-class Pilot : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
+// One frame of a 60 Hz screen, in real milliseconds.
+constexpr double kFrameMs = 1000.0 / 60;
+
+class Pilot
+    : public ::testing::TestWithParam<std::tuple<std::string, std::string, int>> {};
 
 TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
-  const auto& [settings, strategy] = GetParam();
+  const auto& [settings, strategy, speed] = GetParam();
   if (!fs::exists("/usr/bin/chromium")) GTEST_SKIP() << "Debian's chromium is not installed";
   testing_support::TempProgramFolder folder;
   for (const char* sub : {"settings", "schedules", "html"}) {
@@ -43,7 +48,7 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
   folder.Write("log/pilot/time.csv", kEarlierPilot + ",9000,9999\r\n");
 
   const auto run = testing_support::RunVolleta({"--folder", folder.Path().string(), "--pilot",
-                                                std::to_string(kGames), "--speed", "50",
+                                                std::to_string(kGames), "--speed", std::to_string(speed),
                                                 "--strategy", strategy, settings});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, (folder.Path() / "log" / "pilot" / "report.html").string() + "\n");
@@ -55,17 +60,22 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
 
   const auto throws = datalog::ParseCsv(folder.Read("log/pilot/log.csv"));
   const auto times = datalog::ParseCsv(folder.Read("log/pilot/time.csv"));
-  ASSERT_TRUE(throws.size() == kGames + 1u && times.size() == kGames + 1u);
+  const auto onsets = datalog::ParseCsv(folder.Read("log/pilot/onset.csv"));
+  ASSERT_TRUE(throws.size() == kGames + 1u && times.size() == kGames + 1u &&
+              onsets.size() == kGames + 0u);  // no onsets in the earlier pilot's rows
   const bool inclusion = settings.find("include") != std::string::npos;
   const int players = settings[0] - '0', block = players - 1;
   std::vector<int> tick_intervals;
   for (int g = 1; g <= kGames; ++g) {
     const std::vector<std::string>& row = throws[g].fields;
     const std::vector<std::string>& time_row = times[g].fields;
+    const std::vector<std::string>& onset_row = onsets[g - 1].fields;
+    ASSERT_EQ(onset_row.size(), 42u) << onsets[g - 1].line;
     const std::string id = "PILOT-0" + std::to_string(7 + g + 100).substr(1);  // PILOT-008 on
     ASSERT_EQ(row.size(), 42u) << throws[g].line;
     ASSERT_TRUE(std::equal(row.begin(), row.begin() + 12, time_row.begin(), time_row.begin() + 12));
     EXPECT_EQ(row[0], id);
+    EXPECT_EQ(onset_row[0], id);
     EXPECT_EQ(row[1], settings);
     EXPECT_TRUE(std::regex_search(run.err, std::regex("game " + std::to_string(g) + "/5 " + id +
                                                       ": \\d+ of 30 throws to the participant")))
@@ -80,6 +90,11 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
       EXPECT_GE(to, 1) << id << ": throw " << n << " had nobody scheduled";
       if (to == 2) to_subject.push_back(n);
       EXPECT_GE(at, n == 1 ? 7000 : before) << id << ": throw " << n << " (8 s before the first)";
+      // A picture is presented from its throw on, on the same study clock. (How soon after is
+      // the browser's real time times the speed: on a loaded machine past the next throw.)
+      if (!onset_row[11 + n].empty()) {
+        EXPECT_GE(std::stoi(onset_row[11 + n]), at - kFrameMs * speed) << id << ": onset of " << n;
+      }
       if (thrower == 2) {
         subject_chose.push_back(to);
         EXPECT_GE(at - before, static_cast<int>(browser::kPilotResponseMinMs) - 50)
@@ -124,10 +139,10 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedConditions, Pilot,
-                         ::testing::Values(std::pair{"4pl - ostracize subject.txt", "left"},
-                                           std::pair{"3pl - ostracize subject.txt", "right"},
-                                           std::pair{"4pl - include subject.txt", "round"},
-                                           std::pair{"3pl - include subject.txt", "random"}));
+                         ::testing::Values(std::tuple{"4pl - ostracize subject.txt", "left", 20},
+                                           std::tuple{"3pl - ostracize subject.txt", "right", 50},
+                                           std::tuple{"4pl - include subject.txt", "round", 50},
+                                           std::tuple{"3pl - include subject.txt", "random", 50}));
 
 TEST(PilotRefuses, WhatItCannotPlay) {
   testing_support::TempProgramFolder folder;

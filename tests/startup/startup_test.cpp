@@ -85,6 +85,16 @@ TEST_F(StartupTest, RefusedFilesShowTheirMessageOnStandardErrorAndExitWithTwo) {
   run = Run({"--check", "no", "such", "file.txt"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("\"no such file.txt\" could not be read"), std::string::npos) << run.err;
+
+  // A bad option or value: 2 with the parser's message, whatever the fault.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--folder"}, {"--speed", "abc", "--pilot", "1", "s.txt"},
+        {"--folder", (folder.Path() / "none").string()}, {"--no-such-option"}}) {
+    run = RunVolleta(args);
+    EXPECT_EQ(run.status, 2) << args[0] << " " << run.err;
+    EXPECT_NE(run.err.find(args[0]), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(RunVolleta({"--version"}).status, 0);
 }
 
 TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {

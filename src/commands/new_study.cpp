@@ -1,16 +1,24 @@
-#include "platform/new_study.hpp"
+#include "commands/commands.hpp"
 
 #include <algorithm>
-#include <cctype>
+#include <filesystem>
+#include <iostream>
 #include <map>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
+#include "platform/shell_quote.hpp"
 
-namespace platform {
+namespace commands {
 namespace {
+
+using platform::BundledExperimentFolder;
+using platform::HoldsStudy;
+using platform::RunsInstalled;
+using platform::ShellQuoted;
 
 namespace fs = std::filesystem;
 
@@ -87,31 +95,17 @@ void Clean(const fs::path& folder, bool made) {
   for (const fs::path& child : children) fs::remove_all(child, ec);
 }
 
-// A path or program as a shell command line needs it.
-std::string Quoted(const std::string& text) {
-#ifdef _WIN32
-  constexpr std::string_view kPlain = "/._-:\\";
-#else
-  constexpr std::string_view kPlain = "/._-";
-#endif
-  if (std::all_of(text.begin(), text.end(), [&](unsigned char c) {
-        return std::isalnum(c) || kPlain.find(static_cast<char>(c)) != std::string_view::npos;
-      })) {
-    return text;
-  }
-#ifdef _WIN32
-  return '"' + text + '"';
-#else
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-#endif
-}
-
 }  // namespace
 
-int RunNewStudy(const fs::path& given, const std::string& command, std::ostream& out,
-                std::ostream& err) {
+int RunNewStudy(const Options& options, Streams streams) {
+  std::ostream& out = streams.out;
+  std::ostream& err = streams.err;
+  if (!options.settings_words.empty()) {
+    err << "volleta: --new-study takes its folder alone (quote a name with spaces)" << std::endl;
+    return platform::kExitInputRefused;
+  }
+  const fs::path given = platform::PathOf(options.new_study);
+  const std::string& command = options.program;
   std::error_code ec;
   fs::path folder = fs::absolute(given, ec);
   if (ec) folder = given;
@@ -147,7 +141,7 @@ int RunNewStudy(const fs::path& given, const std::string& command, std::ostream&
     }
   } catch (const Refusal& refusal) {
     err << "volleta: --new-study: " << folder.string() << ' ' << refusal.what() << std::endl;
-    return kExitInputRefused;
+    return platform::kExitInputRefused;
   }
 
   err << "volleta: made the study folder " << folder.string() << " from " << source.string()
@@ -162,11 +156,11 @@ int RunNewStudy(const fs::path& given, const std::string& command, std::ostream&
     }
     err << '\n';
   }
-  const std::string dir = Quoted(folder.string());
+  const std::string dir = ShellQuoted(folder.string());
   fs::path program_path(command);
   if (program_path.has_parent_path())
     program_path = fs::absolute(program_path, ec).lexically_normal();
-  const std::string program = Quoted(program_path.string());
+  const std::string program = ShellQuoted(program_path.string());
   if (RunsInstalled())
     err << "Run it from inside the folder:\n  cd " << dir << " && " << program
         << "\nor from anywhere:\n";
@@ -176,7 +170,7 @@ int RunNewStudy(const fs::path& given, const std::string& command, std::ostream&
       << "Its logs go to " << (folder / "log").string()
       << "; readme.htm there describes every file." << std::endl;
   out << folder.string() << std::endl;
-  return kExitOk;
+  return platform::kExitOk;
 }
 
-}  // namespace platform
+}  // namespace commands

@@ -1,0 +1,26 @@
+// --check: the settings file, its schedule, ttl.txt and the log folder, in a summary.
+#include <iostream>
+
+#include "commands/commands.hpp"
+#include "report/log_commands.hpp"
+#include "game/terminal.hpp"
+#include "platform/program.hpp"
+#include "session/setup.hpp"
+#include "ttl/session_port.hpp"
+
+namespace commands {
+
+int RunCheck(const Options& options, Streams streams) {
+  session::RunSetUp(session::SetUpMode::kCheck);
+  const std::string device =
+      ttl::CheckPortForSession(options.start.port_log, options.start.ttl_device);
+  std::string summary = session::CheckSummary(device);
+  const std::size_t verdict = summary.rfind("All checks passed.");
+  summary.insert(verdict == std::string::npos ? summary.size() : verdict,
+                 "Display: " + game::DisplayDescription(options.start.window.display) + "\n");
+  streams.out << summary << report::CheckLogFolder(platform::ProgramFolder() / "log")
+              << std::flush;
+  return platform::kExitOk;
+}
+
+}  // namespace commands

@@ -1,0 +1,106 @@
+// The command line's options and their help texts.
+#include <CLI/CLI.hpp>
+
+#include "browser/launcher.hpp"
+#include "browser/pilot_participant.hpp"
+#include "commands/commands.hpp"
+
+namespace commands {
+
+void DefineOptions(CLI::App& app, Options& o) {
+  CLI::Option* folder_option =
+      app.add_option("--folder", o.folder, "Program folder holding settings, schedules, html and log");
+  CLI::Option* check_option =
+      app.add_flag("--check", o.check,
+                   "Check the settings file (the argument, else the remembered one), its schedule "
+                   "and ttl.txt, print a summary and exit");
+  CLI::Option* new_study_option =
+      app.add_option("--new-study", o.new_study,
+                     "Copy the bundled experiment into DIR (new or empty), a study folder to run "
+                     "and edit, and exit")
+          ->type_name("DIR")
+          ->excludes(folder_option)
+          ->excludes(check_option);
+  CLI::Option* no_browser =
+      app.add_flag("--no-browser", o.start.window.no_browser,
+                   "Launch no browser: print the start page's address for a browser you open");
+  app.add_option("--browser", o.start.window.browser,
+                 "The browser to launch (default: the first of " + browser::KnownBrowserList() +
+                     ")");
+  app.add_flag("--headless", o.start.window.headless, "Launch the browser headless (tests, pilots)");
+  app.add_option("--display", o.display,
+                 "How each throw reaches the window: swap (into the shown page, the default) or "
+                 "navigate (a new page)")
+      ->check(CLI::IsMember({"swap", "navigate"}));
+  app.add_flag("--photodiode", o.photodiode,
+               "Draw a photodiode patch in the bottom left corner: black, white for 6 frames "
+               "from each throw's first frame");
+  app.add_option("--photodiode-frames", o.start.window.display.photodiode_frames,
+                 "The frames the photodiode patch stays white (implies --photodiode)")
+      ->check(CLI::Range(1, 600));
+  app.add_option("--port-log", o.start.port_log,
+                 "Dry run of the TTL output: append every port write to FILE instead of "
+                 "touching the hardware");
+  CLI::Option* report =
+      app.add_option("--report", o.report_folder,
+                     "Write report.html for the logs in LOGDIR (default: the program folder's log) "
+                     "and exit")
+          ->expected(0, 1)
+          ->type_name("[LOGDIR]")
+          ->excludes(new_study_option);
+  CLI::Option* exporter =
+      app.add_option("--export", o.export_folder,
+                     "Write throws.csv, one row per logged throw, for the logs in LOGDIR (default: "
+                     "the program folder's log) and exit")
+          ->expected(0, 1)
+          ->type_name("[LOGDIR]")
+          ->excludes(new_study_option);
+  app.add_option("--ttl-device", o.start.ttl_device,
+                 "The TTL output device for this run instead of ttl.txt's: /dev/ttyACM0, "
+                 "/dev/ttyUSB0@9600, /dev/parport1, ...");
+  CLI::Option* pilot_option =
+      app.add_option("--pilot", o.pilot.games,
+                     "Play N whole games of SETTINGS with an automated participant in a headless "
+                     "browser, write them to log/pilot and end with their report")
+          ->check(CLI::Range(1, 9999))
+          ->type_name("N")
+          ->excludes(no_browser)
+          ->excludes(report)
+          ->excludes(exporter)
+          ->excludes(new_study_option);
+  app.add_option("--speed", o.pilot.speed,
+                 "With --pilot: every delay and timer divided by X (times logged in study "
+                 "milliseconds); default 1")
+      ->check(CLI::Range(0.1, 1000.0))
+      ->type_name("X")
+      ->needs(pilot_option);
+  app.add_option("--strategy", o.pilot.strategy,
+                 "With --pilot: whom the participant throws to: random (default), left (Player 1), "
+                 "right (Player 3) or round (each in turn)")
+      ->check(CLI::IsMember(browser::PilotStrategies()))
+      ->type_name("S")
+      ->needs(pilot_option);
+  app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
+  // Options come first; everything after them is the settings file's name.
+  app.prefix_command();
+}
+
+void ReadParsed(const CLI::App& app, Options& o, std::string program) {
+  o.program = std::move(program);
+  o.settings_words = app.remaining();
+  o.report = app.count("--report") > 0;
+  o.exporter = app.count("--export") > 0;
+  if (app.count("--new-study") > 0) {
+    o.command = "new-study";
+  } else if (o.report) {
+    o.command = "report";
+  } else if (o.exporter) {
+    o.command = "export";
+  } else if (app.count("--pilot") > 0) {
+    o.command = "pilot";
+  } else if (o.check) {
+    o.command = "check";
+  }
+}
+
+}  // namespace commands

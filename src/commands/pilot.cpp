@@ -1,0 +1,18 @@
+// --pilot N: whole games played by the automated participant.
+#include <iostream>
+
+#include "commands/commands.hpp"
+#include "platform/program.hpp"
+#include "session/module1.hpp"
+
+namespace commands {
+
+int RunPilot(const Options& options, Streams streams) {
+  if (options.check || Module1::Command.empty()) {
+    streams.err << "volleta: --pilot needs the settings file's name (and no --check)" << std::endl;
+    return platform::kExitInputRefused;
+  }
+  return game::RunPilot(options.pilot, options.start, PlayGame, streams.out, streams.err);
+}
+
+}  // namespace commands

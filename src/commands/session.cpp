@@ -1,0 +1,41 @@
+// The session: start-up, then the event loop until the program ends.
+#include <boost/asio/io_context.hpp>
+
+#include "commands/commands.hpp"
+#include "game/terminal.hpp"
+#include "platform/clock.hpp"
+#include "platform/event_loop.hpp"
+#include "platform/program.hpp"
+#include "ttl/fttl.hpp"
+#include "ttl/session_port.hpp"
+
+namespace commands {
+
+int PlayGame(const StartOptions& options) {
+  const platform::FineTimers fine_timers;
+  boost::asio::io_context io;
+  platform::AsioScheduler scheduler(io);
+  platform::SetScheduler(&scheduler);
+  // A failing event must not take the session down with it: it is reported
+  // and the loop goes on with the next event.
+  platform::SetFailureReport(game::ReportProblem);
+  int status = platform::kExitOk;
+  {
+    frmMain form(io, options);
+    try {
+      form.Form_Load();
+      io.run();
+    } catch (const platform::ProgramEnd& end) {
+      status = end.Status();
+    }
+  }
+  ttl::UnloadForm();
+  platform::SetFailureReport(nullptr);
+  ttl::ClosePortForSession();
+  platform::SetScheduler(nullptr);
+  return status;
+}
+
+int RunSession(const Options& options, Streams) { return PlayGame(options.start); }
+
+}  // namespace commands

@@ -1,0 +1,22 @@
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+#include "platform/shell_quote.hpp"
+
+namespace platform {
+
+std::string ShellQuoted(const std::string& text) {
+  constexpr std::string_view kPlain = "/._-";
+  if (std::all_of(text.begin(), text.end(), [&](unsigned char c) {
+        return std::isalnum(c) || kPlain.find(static_cast<char>(c)) != std::string_view::npos;
+      })) {
+    return text;
+  }
+  // Single quotes keep everything; a single quote itself is closed, escaped and reopened.
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace platform
