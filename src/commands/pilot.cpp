@@ -3,6 +3,7 @@
 
 #include "commands/commands.hpp"
 #include "platform/program.hpp"
+#include "report/log_commands.hpp"
 #include "session/module1.hpp"
 
 namespace commands {
@@ -12,7 +13,12 @@ int RunPilot(const Options& options, Streams streams) {
     streams.err << "volleta: --pilot needs the settings file's name (and no --check)" << std::endl;
     return platform::kExitInputRefused;
   }
-  return game::RunPilot(options.pilot, options.start, PlayGame, streams.out, streams.err);
+  const game::WriteReport write_report = [](const std::filesystem::path& folder, std::ostream& out,
+                                            std::ostream& err) {
+    return report::RunLogCommand(report::LogCommand::kReport, folder, out, err);
+  };
+  return game::RunPilot(options.pilot, options.start, PlayGame, write_report, streams.out,
+                        streams.err);
 }
 
 }  // namespace commands
