@@ -19,8 +19,6 @@ Module1::LogEntry Entry(int n) {
   return Module1::ThrowLog[static_cast<std::size_t>(n)];
 }
 
-std::filesystem::path g_log_folder;
-
 }  // namespace
 
 std::string ProblemMessage(const std::vector<RowOutcome>& outcomes) {
@@ -41,15 +39,10 @@ std::string ProblemMessage(const std::vector<RowOutcome>& outcomes) {
   return message;
 }
 
-std::filesystem::path LogFolder() {
-  return g_log_folder.empty() ? platform::ProgramFolder() / kLogFolder : g_log_folder;
-}
+std::filesystem::path StudyLogFolder() { return platform::ProgramFolder() / kLogFolder; }
 
-void SetLogFolder(std::filesystem::path folder) { g_log_folder = std::move(folder); }
-
-std::vector<RowOutcome> WriteGameRows() {
+std::vector<RowOutcome> WriteGameRows(const std::filesystem::path& folder) {
   std::error_code ec;
-  const std::filesystem::path folder = LogFolder();
   // An error shows in the appends below.
   std::string ignored;
   if (std::filesystem::create_directories(folder, ec)) {

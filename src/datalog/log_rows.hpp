@@ -41,16 +41,14 @@ struct RowOutcome {
   std::string fallback_reason;
 };
 
-// The folder the game's rows go to: the program folder's log/, unless
-// SetLogFolder chose another (a pilot's log/pilot/). An empty path restores log/.
-std::filesystem::path LogFolder();
-void SetLogFolder(std::filesystem::path folder);
+// The study's log folder: the program folder's log/.
+std::filesystem::path StudyLogFolder();
 
 // Appends the game's rows (BuildRows) to log.csv, time.csv and onset.csv of
-// LogFolder(),
-// creating the log folder when missing. A row a log file would not take goes
-// to the fallback file. Returns where each row went, in that order.
-std::vector<RowOutcome> WriteGameRows();
+// `folder` (the study's log/, a pilot's log/pilot/), creating it when missing.
+// A row a log file would not take goes to the fallback file. Returns where
+// each row went, in that order.
+std::vector<RowOutcome> WriteGameRows(const std::filesystem::path& folder);
 
 // The "Log Problem" message for the rows that were not appended (where each
 // went, or the row itself to copy by hand); empty when both were.

@@ -102,7 +102,8 @@ void frmMain::WriteData() {
   std::string problem;
   try {
     game::RecordLastCatch();
-    const std::vector<datalog::RowOutcome> outcomes = datalog::WriteGameRows();
+    const std::vector<datalog::RowOutcome> outcomes = datalog::WriteGameRows(
+        options_.log_folder.empty() ? datalog::StudyLogFolder() : options_.log_folder);
     for (const datalog::RowOutcome& outcome : outcomes) game::ReportLogRow(outcome);
     problem = datalog::ProblemMessage(outcomes);
   } catch (const std::exception& e) {

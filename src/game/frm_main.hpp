@@ -2,6 +2,7 @@
 // The main form: the game timer, the connection timer, start-up and the logs. main() makes the one instance of a run; it owns the
 // browser window and the window's event sink.
 #include <boost/asio/io_context.hpp>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,8 @@ struct StartOptions {
   // pulses unless port_log records them, and the program ends by itself once
   // the thank-you page has been asked for.
   bool pilot = false;
+  // Where the game's rows go; empty: the study's log/ (a pilot's is log/pilot/).
+  std::filesystem::path log_folder;
 };
 
 class frmMain {

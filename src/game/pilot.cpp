@@ -19,24 +19,22 @@
 namespace game {
 namespace {
 
-// Puts back what a pilot changed in the process, however it ends. These four
-// stay process-wide because they are read deep below the game, in code a
-// session shares: the dialogs by the set-up's checks, the log folder by the
-// row writer, the time scale by the clock and the scheduler, the quiet flag by
-// every terminal line. The pilot sets them here and nowhere else.
+// Puts back what a pilot changed in the process, however it ends. The game's
+// log folder goes in with its options; these three stay process-wide because
+// they are read deep below the game, in code a session shares: the dialogs by
+// the set-up's checks, the time scale by the clock and the scheduler, the
+// quiet flag by every terminal line. The pilot sets them here and nowhere else.
 struct PilotScope {
   std::unique_ptr<platform::Dialogs> dialogs = platform::MakeTerminalDialogs(std::cin, std::cerr);
-  explicit PilotScope(const std::filesystem::path &folder, double speed) {
+  explicit PilotScope(double speed) {
     // No boxes to click away: messages go to the terminal.
     platform::SetDialogs(dialogs.get());
-    datalog::SetLogFolder(folder);
     platform::SetTimeScale(speed);
     SetQuiet(true);
   }
   ~PilotScope() {
     SetQuiet(false);
     platform::SetTimeScale(1);
-    datalog::SetLogFolder({});
     platform::SetDialogs(nullptr);
   }
 };
@@ -94,11 +92,12 @@ int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_ga
         << std::endl;
   }
   base.pilot = true;
+  base.log_folder = folder;
   base.delay_window = false;
   std::random_device seeds;
 
   {
-    PilotScope scope(folder, pilot.speed);
+    PilotScope scope(pilot.speed);
     for (int game = 1; game <= pilot.games; ++game) {
       Module1::ResetSession();
       Module1::Command = settings;
