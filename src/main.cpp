@@ -14,6 +14,7 @@
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
 #include "game/terminal.hpp"
+#include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/event_loop.hpp"
@@ -53,6 +54,7 @@ int RunSession(const StartOptions& options) {
   ttl::UnloadForm();
   platform::SetFailureReport(nullptr);
   ttl::ClosePortForSession();
+  lsl_out::CloseOutletsForSession();
   platform::SetScheduler(nullptr);
   return status;
 }
@@ -248,7 +250,8 @@ int main(int argc, char** argv) {
       std::string summary = session::CheckSummary(device);
       const std::size_t verdict = summary.rfind("All checks passed.");
       summary.insert(verdict == std::string::npos ? summary.size() : verdict,
-                     "Display: " + game::DisplayDescription(options.window.display) + "\n");
+                     "Display: " + game::DisplayDescription(options.window.display) + "\n" +
+                         lsl_out::CheckOutletsForSession({false, ""}));
       std::cout << summary << datalog::CheckLogFolder(platform::ProgramFolder() / "log")
                 << std::flush;
       return platform::kExitOk;
