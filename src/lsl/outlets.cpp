@@ -70,12 +70,12 @@ StreamNames NamesFor(const LslFile& file, bool pilot) {
   return {base, base + "-onsets", pilot ? file.source_id + "-pilot" : file.source_id};
 }
 
+#if VOLLETA_LSL
+
 // The value a catch by `receiver` is marked with.
 std::int32_t ValueFor(bool ttl_codes, std::int16_t receiver) {
   return ttl_codes ? Module1::TtlCodes[static_cast<std::size_t>(receiver)] : receiver;
 }
-
-#if VOLLETA_LSL
 
 // The program's clock (PreciseMilliseconds) against lsl_local_clock: several
 // pairs of readings, the tightest taken. On Linux both are the monotonic clock
@@ -237,11 +237,13 @@ void MarkOnset(std::int16_t receiver, double program_ms) {
 
 std::string CheckOutletsForSession(const SessionFacts& facts) {
 #if !VOLLETA_LSL
+  (void)facts;
+  std::error_code ec;
   return "LSL output: not part of this build (the Windows build leaves it out); lsl.txt is " +
-         std::string(std::filesystem::exists(LslFilePath()) ? "there, and a session refuses it"
-                                                            : "not there") +
+         std::string(fs::exists(LslFilePath(), ec) ? "there, and a session refuses it"
+                                                   : "not there") +
          "\n";
-#endif
+#else
   const std::optional<LslFile> file = ReadLslFile();
   if (!file) return "LSL output: off (no lsl.txt)\n";
   const StreamNames names = NamesFor(*file, facts.pilot);
@@ -255,6 +257,7 @@ std::string CheckOutletsForSession(const SessionFacts& facts) {
     line += std::string("the outlets could not be created: ") + e.what();
   }
   return line + "\n";
+#endif
 }
 
 }  // namespace lsl_out
