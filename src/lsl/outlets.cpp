@@ -238,11 +238,11 @@ void MarkOnset(std::int16_t receiver, double program_ms) {
 std::string CheckOutletsForSession(const SessionFacts& facts) {
 #if !VOLLETA_LSL
   (void)facts;
+  // Without lsl.txt, the same line as a build with LSL: --check reads alike on both systems.
   std::error_code ec;
-  return "LSL output: not part of this build (the Windows build leaves it out); lsl.txt is " +
-         std::string(fs::exists(LslFilePath(), ec) ? "there, and a session refuses it"
-                                                   : "not there") +
-         "\n";
+  if (!fs::exists(LslFilePath(), ec)) return "LSL output: off (no lsl.txt)\n";
+  return "LSL output: not part of this build (the Windows build leaves it out), but lsl.txt asks "
+         "for it: a session stops at start-up\n";
 #else
   const std::optional<LslFile> file = ReadLslFile();
   if (!file) return "LSL output: off (no lsl.txt)\n";
