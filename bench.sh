@@ -8,6 +8,8 @@ volleta_ensure_packages "${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_TEST_PACKAGES[
 volleta_ensure_npm tests/e2e
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$(volleta_jobs)" --target benchmarks >/dev/null
+# Lab Streaming Layer streams stay on this machine.
+export LSLAPICFG="$PWD/tests/lsl/lsl_api.cfg"
 status=0
 for bench in build/default/bench/bench_*; do
   [[ -f $bench && -x $bench ]] || continue

@@ -2,7 +2,8 @@
 # when everything is there already.
 
 # Debian packages the build needs.
-VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev libcairo2-dev libgif-dev)
+VOLLETA_BUILD_PACKAGES=(g++ make cmake pkg-config libboost1.81-dev libcli11-dev libcairo2-dev libgif-dev
+                        libpugixml-dev)
 # Debian packages the program uses at run time to show the experiment.
 VOLLETA_RUN_PACKAGES=(chromium)
 # Debian packages ./package.sh needs besides the build's (CPack runs dpkg-shlibdeps and file).

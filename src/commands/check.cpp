@@ -4,6 +4,7 @@
 #include "commands/commands.hpp"
 #include "report/log_commands.hpp"
 #include "game/terminal.hpp"
+#include "lsl/outlets.hpp"
 #include "platform/program.hpp"
 #include "session/setup.hpp"
 #include "ttl/session_port.hpp"
@@ -17,7 +18,8 @@ int RunCheck(const Options& options, Streams streams) {
   std::string summary = session::CheckSummary(device);
   const std::size_t verdict = summary.rfind("All checks passed.");
   summary.insert(verdict == std::string::npos ? summary.size() : verdict,
-                 "Display: " + game::DisplayDescription(options.start.window.display) + "\n");
+                 "Display: " + game::DisplayDescription(options.start.window.display) + "\n" +
+                     lsl_out::CheckOutletsForSession({false, ""}));
   streams.out << summary << report::CheckLogFolder(platform::ProgramFolder() / "log")
               << std::flush;
   return platform::kExitOk;

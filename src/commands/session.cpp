@@ -3,6 +3,7 @@
 
 #include "commands/commands.hpp"
 #include "game/terminal.hpp"
+#include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/program.hpp"
@@ -32,6 +33,7 @@ int PlayGame(const StartOptions& options) {
   ttl::UnloadForm();
   platform::SetFailureReport(nullptr);
   ttl::ClosePortForSession();
+  lsl_out::CloseOutletsForSession();
   platform::SetScheduler(nullptr);
   return status;
 }

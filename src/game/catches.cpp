@@ -2,15 +2,22 @@
 
 #include "platform/clock.hpp"
 #include "session/module1.hpp"
+#include "lsl/outlets.hpp"
 #include "ttl/fttl.hpp"
 
 namespace game {
 
 void PulseCatch(std::int16_t receiver) {
   using namespace Module1;
-  if (!TtlEnabled || receiver < 0 || receiver > 4) return;
-  TtlValue = TtlCodes[static_cast<std::size_t>(receiver)];
-  if (fTTL *form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+  if (receiver < 0 || receiver > 4) return;
+  // Read before the port is written, so that nothing comes between the two
+  // readings; pushed after, so that the pulse is not held up.
+  const double lsl_stamp = lsl_out::LocalClock();
+  if (TtlEnabled) {
+    TtlValue = TtlCodes[static_cast<std::size_t>(receiver)];
+    if (fTTL *form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+  }
+  lsl_out::MarkCatch(receiver, lsl_stamp);
 }
 
 void RecordCatch(int n, std::int16_t receiver) {
@@ -45,10 +52,12 @@ void RecordOnset(std::uint64_t navigation, double time) {
     LogEntry &entry = ThrowLog[static_cast<std::size_t>(n)];
     if (entry.Shown != navigation) continue;
     // On the study clock (a pilot's runs faster than the page's), in whole
-    // milliseconds modulo 2^32 like every timeGetTime reading.
+    // milliseconds modulo 2^32 like every timeGetTime reading. The LSL stamp
+    // stays on the real clock.
     const double study = platform::StudyMilliseconds(time);
     if (!entry.Onset && study >= 0) {
       entry.Onset = static_cast<std::uint32_t>(static_cast<std::uint64_t>(study));
+      lsl_out::MarkOnset(entry.Receiver, time);
     }
     return;
   }

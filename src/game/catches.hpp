@@ -1,6 +1,6 @@
 #pragma once
 // A catch: the moment a player receives the ball. It is recorded in the throw
-// log with its time and marked on the TTL port, in that order, wherever a
+// log with its time and marked on the TTL port and the LSL marker stream, in that order, wherever a
 // catch happens (a computer throw, the subject's throw, the end of the game).
 #include <cstdint>
 
@@ -8,7 +8,8 @@ namespace game {
 
 // Records throw `n` as caught by `receiver` now, and pulses the catch.
 void RecordCatch(int n, std::int16_t receiver);
-// Puts `receiver`'s TTL code on the port when TTL output is on.
+// Puts `receiver`'s TTL code on the port when TTL output is on, and marks the
+// catch on the LSL outlets when they are open.
 void PulseCatch(std::int16_t receiver);
 // The last logged throw may not have been recorded when the game ended on it:
 // it goes to whoever holds the ball, now, with its pulse.

@@ -11,10 +11,13 @@
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
+#include "lsl/outlets.hpp"
 #include "ttl/session_port.hpp"
 
 void frmMain::Form_Load() {
   session::RunSetUp(options_.pilot ? session::SetUpMode::kPilot : session::SetUpMode::kSession);
+  // Before a pilot turns TTL off: the markers carry ttl.txt's codes when it is valid.
+  lsl_out::OpenOutletsForSession(io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
   if (options_.pilot && options_.port_log.empty()) Module1::TtlEnabled = false;
   // A port that can't be written is refused now, not at the first catch.
   ttl::OpenPortForSession(io_, options_.port_log, options_.ttl_device);
