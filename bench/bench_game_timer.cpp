@@ -27,7 +27,8 @@ class NoEvents final : public browser::BrowserEvents {
 
 double Quantile(std::vector<double> values, double q) {
   std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(std::ceil(q * static_cast<double>(values.size()))) - 1;
+  const auto index =
+      static_cast<std::size_t>(std::ceil(q * static_cast<double>(values.size()))) - 1;
   return values[std::min(index, values.size() - 1)];
 }
 

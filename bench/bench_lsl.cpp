@@ -87,7 +87,8 @@ int main() {
   // Onsets: reported a few milliseconds after the moment they stand for.
   std::vector<double> onset_lsl, onset_arrivals, onset_stamps;
   ready = false;
-  std::thread onsets([&] { Receive(name + "-onsets", kSamples, ready, onset_arrivals, onset_stamps); });
+  std::thread onsets(
+      [&] { Receive(name + "-onsets", kSamples, ready, onset_arrivals, onset_stamps); });
   while (!ready) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   for (int k = 0; k < kSamples; ++k) {
@@ -98,7 +99,8 @@ int main() {
   }
   onsets.join();
   std::vector<double> error;
-  for (int k = 0; k < kSamples; ++k) error.push_back(std::abs(onset_stamps[k] - onset_lsl[k]) * 1000);
+  for (int k = 0; k < kSamples; ++k)
+    error.push_back(std::abs(onset_stamps[k] - onset_lsl[k]) * 1000);
 
   lsl_out::CloseOutletsForSession();
   std::error_code ec;

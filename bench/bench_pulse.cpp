@@ -17,8 +17,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <boost/asio/io_context.hpp>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -40,7 +40,7 @@ namespace {
 
 constexpr int kPulses = 1000;
 constexpr int kDurationMs = 5;
-constexpr int kCycleMs = 8;  // pulse plus a 3 ms gap
+constexpr int kCycleMs = 8;                    // pulse plus a 3 ms gap
 constexpr std::size_t kPageBytes = 16 * 1024;  // about one game page with its script
 
 struct Run {

@@ -26,9 +26,7 @@ void ClockOffset::Bound(double page_time, double sent) {
   if (!least_bound_ || bound < *least_bound_) least_bound_ = bound;
 }
 
-bool ClockOffset::Settled() const {
-  return pongs_ >= 5 || (pongs_ > 0 && best_round_trip_ <= 2);
-}
+bool ClockOffset::Settled() const { return pongs_ >= 5 || (pongs_ > 0 && best_round_trip_ <= 2); }
 
 std::chrono::milliseconds ClockOffset::PingInterval() const {
   return Settled() ? std::chrono::milliseconds(2000) : std::chrono::milliseconds(50);

@@ -13,10 +13,10 @@
 
 #include "browser/navigation_reply.hpp"
 #include "browser/page_script.hpp"
-#include "platform/program.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/fields.hpp"
 #include "platform/file_io.hpp"
+#include "platform/program.hpp"
 
 namespace browser {
 namespace {
@@ -206,8 +206,8 @@ bool HttpSession::RaiseNavigation(const Request& req) {
   // A handler that failed part-way (and was reported) leaves the shown page;
   // with no one to ask, the page is served.
   const NavigationReply reply = !handled ? NavigationReply{NavigationReply::kStay, {}}
-                                : answer   ? ReplyTo(*answer, site_->prefix, std::nullopt)
-                                           : NavigationReply{NavigationReply::kLoad, {}};
+                                : answer ? ReplyTo(*answer, site_->prefix, std::nullopt)
+                                         : NavigationReply{NavigationReply::kLoad, {}};
   switch (reply.kind) {
     case NavigationReply::kLoad:
       return false;
@@ -290,7 +290,8 @@ void HttpSession::StartPageSocket(const Request& req) {
     return;
   }
   stream_.expires_never();
-  auto socket = std::make_shared<PageSocket>(stream_.release_socket(), site_, navigation_, sockets_);
+  auto socket =
+      std::make_shared<PageSocket>(stream_.release_socket(), site_, navigation_, sockets_);
   sockets_->Add(socket);
   socket->Start(req);
 }

@@ -22,9 +22,9 @@ namespace browser {
 namespace fs = std::filesystem;
 
 const std::vector<std::string>& KnownBrowsers() {
-  static const std::vector<std::string> kBrowsers = {
-      "chromium", "chromium-browser", "google-chrome", "google-chrome-stable", "microsoft-edge",
-      "firefox"};
+  static const std::vector<std::string> kBrowsers = {"chromium",       "chromium-browser",
+                                                     "google-chrome",  "google-chrome-stable",
+                                                     "microsoft-edge", "firefox"};
   return kBrowsers;
 }
 
@@ -89,8 +89,8 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   p.RemoveProfile();
 
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = (tmp != nullptr && *tmp != '\0' ? std::string(tmp) : "/tmp") +
-                        "/volleta-profile-XXXXXX";
+  std::string pattern =
+      (tmp != nullptr && *tmp != '\0' ? std::string(tmp) : "/tmp") + "/volleta-profile-XXXXXX";
   if (mkdtemp(pattern.data()) == nullptr) {
     return fail(std::string("cannot create a browser profile: ") + std::strerror(errno));
   }
@@ -104,7 +104,8 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   settings.as_root = geteuid() == 0;
   if (!headless) {
     if (auto display = platform::QueryXDisplay(); display && !display->window_manager &&
-                                         display->screen.width > 0 && display->screen.height > 0) {
+                                                  display->screen.width > 0 &&
+                                                  display->screen.height > 0) {
       settings.unmanaged_screen = display->screen;
     }
   }

@@ -202,9 +202,8 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   p.exit_handle.async_wait([&p](const boost::system::error_code& ec) {
     if (ec || !p.running) return;
     DWORD code = 0;
-    const int exit_code = ::GetExitCodeProcess(p.exit_handle.native_handle(), &code)
-                              ? static_cast<int>(code)
-                              : -1;
+    const int exit_code =
+        ::GetExitCodeProcess(p.exit_handle.native_handle(), &code) ? static_cast<int>(code) : -1;
     p.running = false;
     boost::system::error_code ignored;
     p.exit_handle.close(ignored);

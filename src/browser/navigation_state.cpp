@@ -101,10 +101,9 @@ std::optional<std::string> NavigationState::CatchUp(std::uint64_t known) const {
 void NavigationState::Remember(const std::string& key, Served served) {
   pending_[key] = served;
   while (pending_.size() > kMaxPending) {
-    const auto oldest =
-        std::min_element(pending_.begin(), pending_.end(), [](const auto& a, const auto& b) {
-          return a.second.number < b.second.number;
-        });
+    const auto oldest = std::min_element(
+        pending_.begin(), pending_.end(),
+        [](const auto& a, const auto& b) { return a.second.number < b.second.number; });
     pending_.erase(oldest);
   }
 }

@@ -21,9 +21,9 @@ struct DisplayOptions {
 
 // What one page's script is told.
 struct PageScriptSettings {
-  std::string_view prefix;     // the run's URL prefix
-  std::uint64_t seq = 0;       // the last navigation the page accounts for
-  std::uint64_t number = 0;    // the navigation that brought it (0: none)
+  std::string_view prefix;   // the run's URL prefix
+  std::uint64_t seq = 0;     // the last navigation the page accounts for
+  std::uint64_t number = 0;  // the navigation that brought it (0: none)
   DisplayOptions display;
 };
 

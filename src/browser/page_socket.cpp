@@ -1,10 +1,10 @@
 #include "browser/page_socket.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <boost/beast/core/buffers_to_string.hpp>
 #include <boost/beast/websocket.hpp>
 #include <boost/json/src.hpp>
+#include <chrono>
 #include <cmath>
 #include <iostream>
 #include <system_error>

@@ -44,9 +44,8 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     acceptor.open(endpoint.protocol());
     acceptor.bind(endpoint);
     acceptor.listen(net::socket_base::max_listen_connections);
-    site = std::make_shared<const Site>(
-        Site{RandomHex(), acceptor.local_endpoint().port(), HtmlFolder(folder), display,
-             std::move(page_extra)});
+    site = std::make_shared<const Site>(Site{RandomHex(), acceptor.local_endpoint().port(),
+                                             HtmlFolder(folder), display, std::move(page_extra)});
     claim = std::make_shared<RunClaim>(RandomHex(), site->prefix);
   }
 
@@ -68,8 +67,8 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     }
     boost::system::error_code ignored;
     socket.set_option(tcp::no_delay(true), ignored);
-    auto session = std::make_shared<HttpSession>(std::move(socket), site, claim, navigation,
-                                                 streams, sockets);
+    auto session =
+        std::make_shared<HttpSession>(std::move(socket), site, claim, navigation, streams, sockets);
     sessions.push_back(session);
     session->Start();
   }
@@ -99,8 +98,7 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 };
 
 Server::Server(boost::asio::io_context& io, BrowserEvents& events,
-               std::filesystem::path html_folder, DisplayOptions display,
-               std::string page_extra)
+               std::filesystem::path html_folder, DisplayOptions display, std::string page_extra)
     : impl_(std::make_shared<Impl>(io, events, html_folder, display, std::move(page_extra))) {
   impl_->Accept();
 }

@@ -8,8 +8,9 @@
 
 namespace browser {
 
-Window::Window(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
-               const WindowOptions& options, std::ostream& out, std::ostream& err)
+Window::Window(boost::asio::io_context& io, BrowserEvents& events,
+               std::filesystem::path html_folder, const WindowOptions& options, std::ostream& out,
+               std::ostream& err)
     : io_(io),
       events_(events),
       options_(options),

@@ -26,7 +26,7 @@ struct WindowOptions {
   // in its pages, and a window that can't be launched ends the game instead
   // of waiting for someone to open its address.
   std::optional<PilotParticipant> participant;
-  DisplayOptions display;   // --display, --photodiode
+  DisplayOptions display;  // --display, --photodiode
 };
 
 class Window final : public Browser {

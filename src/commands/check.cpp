@@ -2,10 +2,10 @@
 #include <iostream>
 
 #include "commands/commands.hpp"
-#include "report/log_commands.hpp"
 #include "game/terminal.hpp"
 #include "lsl/outlets.hpp"
 #include "platform/program.hpp"
+#include "report/log_commands.hpp"
 #include "session/setup.hpp"
 #include "ttl/session_port.hpp"
 
@@ -20,8 +20,7 @@ int RunCheck(const Options& options, Streams streams) {
   summary.insert(verdict == std::string::npos ? summary.size() : verdict,
                  "Display: " + game::DisplayDescription(options.start.window.display) + "\n" +
                      lsl_out::CheckOutletsForSession({false, ""}));
-  streams.out << summary << report::CheckLogFolder(platform::ProgramFolder() / "log")
-              << std::flush;
+  streams.out << summary << report::CheckLogFolder(platform::ProgramFolder() / "log") << std::flush;
   return platform::kExitOk;
 }
 

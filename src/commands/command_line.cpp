@@ -8,8 +8,8 @@
 namespace commands {
 
 void DefineOptions(CLI::App& app, Options& o) {
-  CLI::Option* folder_option =
-      app.add_option("--folder", o.folder, "Program folder holding settings, schedules, html and log");
+  CLI::Option* folder_option = app.add_option(
+      "--folder", o.folder, "Program folder holding settings, schedules, html and log");
   CLI::Option* check_option =
       app.add_flag("--check", o.check,
                    "Check the settings file (the argument, else the remembered one), its schedule "
@@ -24,10 +24,11 @@ void DefineOptions(CLI::App& app, Options& o) {
   CLI::Option* no_browser =
       app.add_flag("--no-browser", o.start.window.no_browser,
                    "Launch no browser: print the start page's address for a browser you open");
-  app.add_option("--browser", o.start.window.browser,
-                 "The browser to launch (default: the first of " + browser::KnownBrowserList() +
-                     ")");
-  app.add_flag("--headless", o.start.window.headless, "Launch the browser headless (tests, pilots)");
+  app.add_option(
+      "--browser", o.start.window.browser,
+      "The browser to launch (default: the first of " + browser::KnownBrowserList() + ")");
+  app.add_flag("--headless", o.start.window.headless,
+               "Launch the browser headless (tests, pilots)");
   app.add_option("--display", o.display,
                  "How each throw reaches the window: swap (into the shown page, the default) or "
                  "navigate (a new page)")

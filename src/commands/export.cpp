@@ -6,7 +6,7 @@ namespace commands {
 
 int RunExport(const Options& options, Streams streams) {
   return report::RunLogCommand(report::LogCommand::kExport, LogFolder(options.export_folder),
-                                streams.out, streams.err);
+                               streams.out, streams.err);
 }
 
 }  // namespace commands

@@ -51,8 +51,8 @@ std::vector<RowOutcome> WriteGameRows(const std::filesystem::path& folder) {
 
   const Rows rows = BuildRows();
   std::vector<RowOutcome> outcomes;
-  for (const auto& [name, row] : {std::pair{kThrowLog, &rows.throws}, {kTimeLog, &rows.times},
-                                    {kOnsetLog, &rows.onsets}}) {
+  for (const auto& [name, row] :
+       {std::pair{kThrowLog, &rows.throws}, {kTimeLog, &rows.times}, {kOnsetLog, &rows.onsets}}) {
     RowOutcome o;
     o.name = name;
     o.file = folder / o.name;
@@ -68,10 +68,10 @@ std::vector<RowOutcome> WriteGameRows(const std::filesystem::path& folder) {
 
 Rows BuildRows() {
   using namespace Module1;
-  const std::string session = IdentityText(
-      {SubjectId, SettingsFile, SessionDate, SessionTime, NumPlayers.Text(),
-       std::to_string(TotalThrows), ScheduleFile, StartPage, PlayerNames[1].Text(),
-       PlayerNames[2].Text(), PlayerNames[3].Text(), PlayerNames[4].Text()});
+  const std::string session =
+      IdentityText({SubjectId, SettingsFile, SessionDate, SessionTime, NumPlayers.Text(),
+                    std::to_string(TotalThrows), ScheduleFile, StartPage, PlayerNames[1].Text(),
+                    PlayerNames[2].Text(), PlayerNames[3].Text(), PlayerNames[4].Text()});
 
   Rows rows{session, session, session};
   for (int n = 1; n <= TotalThrows; ++n) {
@@ -80,7 +80,8 @@ Rows BuildRows() {
     // Modulo 2^32, read as signed: a wrapped clock still gives the true interval.
     rows.times += "," + std::to_string(static_cast<std::int32_t>(entry.Time - StartTime));
     rows.onsets += ",";
-    if (entry.Onset) rows.onsets += std::to_string(static_cast<std::int32_t>(*entry.Onset - StartTime));
+    if (entry.Onset)
+      rows.onsets += std::to_string(static_cast<std::int32_t>(*entry.Onset - StartTime));
   }
   rows.throws += kRowEnd;
   rows.times += kRowEnd;

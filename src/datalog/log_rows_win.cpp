@@ -22,8 +22,8 @@ std::string Reason(int error_number) { return std::strerror(error_number); }
 // A log file open for appending, shared so that other stations can append too.
 int OpenForAppend(const std::filesystem::path& file, bool create_new) {
   int fd = -1;
-  const int flags = _O_WRONLY | _O_APPEND | _O_BINARY | _O_NOINHERIT |
-                    (create_new ? _O_CREAT | _O_EXCL : 0);
+  const int flags =
+      _O_WRONLY | _O_APPEND | _O_BINARY | _O_NOINHERIT | (create_new ? _O_CREAT | _O_EXCL : 0);
   if (::_wsopen_s(&fd, file.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) return -1;
   return fd;
 }

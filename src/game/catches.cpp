@@ -1,8 +1,8 @@
 #include "game/catches.hpp"
 
+#include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
 #include "session/module1.hpp"
-#include "lsl/outlets.hpp"
 #include "ttl/fttl.hpp"
 
 namespace game {
@@ -15,13 +15,13 @@ void PulseCatch(std::int16_t receiver) {
   const double lsl_stamp = lsl_out::LocalClock();
   if (TtlEnabled) {
     TtlValue = TtlCodes[static_cast<std::size_t>(receiver)];
-    if (fTTL *form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
+    if (fTTL* form = ttl::LoadedForm()) form->SendTTL(TtlPort, TtlValue, TtlDuration);
   }
   lsl_out::MarkCatch(receiver, lsl_stamp);
 }
 
 void RecordCatch(int n, std::int16_t receiver) {
-  Module1::LogEntry &entry = Module1::ThrowLog.at(static_cast<std::size_t>(n));
+  Module1::LogEntry& entry = Module1::ThrowLog.at(static_cast<std::size_t>(n));
   entry.Receiver = receiver;
   entry.Time = platform::timeGetTime();
   PulseCatch(receiver);
@@ -32,7 +32,7 @@ void RecordLastCatch() {
   if (TotalThrows < 0) return;
   const auto last = static_cast<std::size_t>(TotalThrows);
   if (ThrowLog.size() <= last) ThrowLog.resize(last + 2);
-  LogEntry &entry = ThrowLog[last];
+  LogEntry& entry = ThrowLog[last];
   if (entry.Receiver == 0) {
     entry.Receiver = BallHolder;
     PulseCatch(BallHolder);
@@ -49,7 +49,7 @@ void RecordOnset(std::uint64_t navigation, double time) {
   using namespace Module1;
   if (navigation == 0 || !(time >= 0)) return;
   for (int n = 1; n <= TotalThrows && static_cast<std::size_t>(n) < ThrowLog.size(); ++n) {
-    LogEntry &entry = ThrowLog[static_cast<std::size_t>(n)];
+    LogEntry& entry = ThrowLog[static_cast<std::size_t>(n)];
     if (entry.Shown != navigation) continue;
     // On the study clock (a pilot's runs faster than the page's), in whole
     // milliseconds modulo 2^32 like every timeGetTime reading. The LSL stamp

@@ -13,10 +13,10 @@
 
 // What the sink drives and reads of the main form that owns it.
 struct FormLink {
-  platform::Timer &Timer1;  // the game timer
-  platform::Timer &Timer2;  // the connection timer
-  bool &GameStarted;
-  const bool &GameOver;
+  platform::Timer& Timer1;  // the game timer
+  platform::Timer& Timer2;  // the connection timer
+  bool& GameStarted;
+  const bool& GameOver;
   // The window asked for the thank-you page.
   std::function<void()> ThankYouShown;
 };
@@ -27,22 +27,22 @@ class Class1 final : public browser::BrowserEvents {
 
   // The browser whose events arrive here; every navigation and window call
   // after start-up goes through it.
-  browser::Browser *Sink = nullptr;
+  browser::Browser* Sink = nullptr;
 
-  void Sink_BeforeNavigate2(const std::string &URL) override;
+  void Sink_BeforeNavigate2(const std::string& URL) override;
   void Sink_OnQuit() override;
   void Sink_Presented(std::uint64_t navigation, double time) override;
 
   // Sends the window to a page of the game's own and remembers it as the page
   // the window should show.
-  void Show(const std::filesystem::path &page);
+  void Show(const std::filesystem::path& page);
   // The page the game last sent the window to.
   std::filesystem::path Shown;
 
  private:
   // A navigation the game has no use for, once it has started: the window is
   // kept on (or sent back to) the page it should show.
-  void KeepShown(const std::string &URL);
+  void KeepShown(const std::string& URL);
 
   FormLink form_;
 };

@@ -6,18 +6,19 @@
 
 #include "game/frm_main.hpp"
 #include "game/terminal.hpp"
-#include "platform/path_text.hpp"
+#include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "session/module1.hpp"
 #include "session/setup.hpp"
-#include "lsl/outlets.hpp"
 #include "ttl/session_port.hpp"
 
 void frmMain::Form_Load() {
   session::RunSetUp(options_.pilot ? session::SetUpMode::kPilot : session::SetUpMode::kSession);
   // Before a pilot turns TTL off: the markers carry ttl.txt's codes when it is valid.
-  lsl_out::OpenOutletsForSession(io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
+  lsl_out::OpenOutletsForSession(
+      io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
   if (options_.pilot && options_.port_log.empty()) Module1::TtlEnabled = false;
   // A port that can't be written is refused now, not at the first catch.
   ttl::OpenPortForSession(io_, options_.port_log, options_.ttl_device);
@@ -40,7 +41,7 @@ void frmMain::WaitBeforeWindow() {
     const std::uint32_t elapsed = platform::timeGetTime() - t0;
     if (elapsed > 1000) break;
     wake.expires_after(std::chrono::milliseconds(1001 - elapsed));
-    wake.async_wait([](const boost::system::error_code &) {});
+    wake.async_wait([](const boost::system::error_code&) {});
     if (io_.stopped()) io_.restart();
     io_.run_one();
   }

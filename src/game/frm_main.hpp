@@ -1,6 +1,6 @@
 #pragma once
-// The main form: the game timer, the connection timer, start-up and the logs. main() makes the one instance of a run; it owns the
-// browser window and the window's event sink.
+// The main form: the game timer, the connection timer, start-up and the logs. main() makes the one
+// instance of a run; it owns the browser window and the window's event sink.
 #include <boost/asio/io_context.hpp>
 #include <filesystem>
 #include <memory>
@@ -30,10 +30,10 @@ class frmMain {
  public:
   // Timer1 off (its stored 4000 ms is never used), Timer2 5000 ms, off.
   // `io` is the event loop the window's server runs on.
-  frmMain(boost::asio::io_context &io, StartOptions options);
+  frmMain(boost::asio::io_context& io, StartOptions options);
   ~frmMain();
-  frmMain(const frmMain &) = delete;
-  frmMain &operator=(const frmMain &) = delete;
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
 
   // Start-up: the session set-up, fTTL when TTL output is on, then the
   // browser window on the start page.
@@ -59,7 +59,7 @@ class frmMain {
  private:
   void WaitBeforeWindow();
 
-  boost::asio::io_context &io_;
+  boost::asio::io_context& io_;
   StartOptions options_;
   std::unique_ptr<browser::Window> window_;
 };

@@ -61,11 +61,11 @@ std::string GameLine(int game, int games, double real_ms) {
 
 }  // namespace
 
-int HighestPilotNumber(const std::filesystem::path &log_csv) {
+int HighestPilotNumber(const std::filesystem::path& log_csv) {
   const std::optional<std::string> text = platform::ReadFileBytes(log_csv);
   if (!text) return 0;
   int highest = 0;
-  for (const datalog::CsvRecord &record : datalog::ParseCsv(*text)) {
+  for (const datalog::CsvRecord& record : datalog::ParseCsv(*text)) {
     if (record.fields.empty()) continue;
     if (const std::optional<int> number = session::PilotNumber(record.fields[0])) {
       highest = std::max(highest, *number);
@@ -74,8 +74,8 @@ int HighestPilotNumber(const std::filesystem::path &log_csv) {
   return highest;
 }
 
-int RunPilot(const PilotOptions &pilot, StartOptions base, const RunGame &run_game,
-             const WriteReport &write_report, std::ostream &out, std::ostream &err) {
+int RunPilot(const PilotOptions& pilot, StartOptions base, const RunGame& run_game,
+             const WriteReport& write_report, std::ostream& out, std::ostream& err) {
   if (!browser::FindBrowser(base.window.browser)) {
     err << "volleta: a pilot needs a browser to run headless, and "
         << (base.window.browser.empty()

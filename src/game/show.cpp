@@ -15,7 +15,7 @@ std::uint64_t ShowPage(page::PageKind kind, int thrower, int receiver) {
     Module1::BrowserEvents->Sink->Provide(page.file, std::move(page.text));
     Module1::BrowserEvents->Show(page.file);
     return Module1::BrowserEvents->Sink->NavigationNumber();
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     ReportProblem(std::string("the game page could not be shown: ") + e.what());
     return 0;
   }

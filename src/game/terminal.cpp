@@ -25,7 +25,8 @@ void ReportGameStart() {
 
 void ReportThrow(int thrower, int receiver, bool counted) {
   if (receiver == 2) ++g_subject_received;
-  const std::string who = "Player " + std::to_string(thrower) + " to Player " + std::to_string(receiver);
+  const std::string who =
+      "Player " + std::to_string(thrower) + " to Player " + std::to_string(receiver);
   const std::string tally =
       "subject has received " + std::to_string(g_subject_received) + " so far";
   if (counted) {
@@ -39,9 +40,8 @@ void ReportThrow(int thrower, int receiver, bool counted) {
 void ReportGameOver() { Line("game over"); }
 
 std::string DisplayDescription(const browser::DisplayOptions& display) {
-  std::string text = display.swap
-                         ? "each throw swapped into the shown page (--display swap)"
-                         : "each throw loaded as a new page (--display navigate)";
+  std::string text = display.swap ? "each throw swapped into the shown page (--display swap)"
+                                  : "each throw loaded as a new page (--display navigate)";
   if (display.photodiode_frames > 0) {
     text += "; photodiode patch in the bottom left corner, white for " +
             std::to_string(display.photodiode_frames) + " frames from each throw";

@@ -44,8 +44,7 @@ std::optional<LslFile> ReadLslFile() {
   std::error_code ec;
   if (!fs::exists(path, ec)) return std::nullopt;
   const std::string file = "The LSL file \"" + path.string() + "\"";
-  const std::string help =
-      "  See readme.htm for help.  " + std::string(session::kEndsProgram);
+  const std::string help = "  See readme.htm for help.  " + std::string(session::kEndsProgram);
   std::string reason;
   std::optional<std::string> bytes = platform::ReadFileBytes(path, &reason);
   if (!bytes) session::Refuse(kLslProblem, file + " could not be read (" + reason + ")." + help);
@@ -117,7 +116,8 @@ lsl::stream_info Describe(const std::string& name, const std::string& source_id,
     code.append_child_value("value", std::to_string(ValueFor(ttl_codes, p)));
     code.append_child_value("player", std::to_string(p));
     code.append_child_value("meaning", (onsets ? "a throw to Player " : "Player ") +
-                                           std::to_string(p) + (p == 2 ? " (the participant)" : "") +
+                                           std::to_string(p) +
+                                           (p == 2 ? " (the participant)" : "") +
                                            (onsets ? " is shown" : " caught the ball"));
   }
   desc.append_child_value("study", platform::ProgramFolder().string());
@@ -168,8 +168,8 @@ class Outlets {
     for (auto [outlet, name, had] : {std::tuple{&markers_, &names_.markers, &had_[0]},
                                      std::tuple{&onsets_, &names_.onsets, &had_[1]}}) {
       const bool has = outlet->have_consumers();
-      if (has != *had) Say((has ? "a recorder is receiving \"" : "no recorder is receiving \"") +
-                           *name + "\"");
+      if (has != *had)
+        Say((has ? "a recorder is receiving \"" : "no recorder is receiving \"") + *name + "\"");
       *had = has;
     }
     if (++ticks_ % kTicksPerClockReading == 0) offset_s_ = LslMinusProgramSeconds();
@@ -215,10 +215,10 @@ void OpenOutletsForSession(boost::asio::io_context& io, const SessionFacts& fact
   try {
     g_outlets = std::make_unique<Outlets>(&io, names, Module1::TtlEnabled, facts);
   } catch (const std::exception& e) {
-    session::Refuse(kLslProblem, "The LSL streams \"" + names.markers + "\" and \"" +
-                                     names.onsets + "\" asked for by \"" +
-                                     LslFilePath().string() + "\" could not be created: " +
-                                     e.what() + ".  " + session::kEndsProgram);
+    session::Refuse(kLslProblem, "The LSL streams \"" + names.markers + "\" and \"" + names.onsets +
+                                     "\" asked for by \"" + LslFilePath().string() +
+                                     "\" could not be created: " + e.what() + ".  " +
+                                     session::kEndsProgram);
   }
   Say("publishing \"" + names.markers + "\" and \"" + names.onsets + "\"");
 }

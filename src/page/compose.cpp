@@ -5,8 +5,8 @@
 #include <string>
 
 #include "page/key_script.hpp"
-#include "platform/program.hpp"
 #include "platform/file_io.hpp"
+#include "platform/program.hpp"
 #include "session/module1.hpp"
 
 namespace page {

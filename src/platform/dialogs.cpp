@@ -13,7 +13,8 @@ namespace {
 std::vector<std::string> TxtFilesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
     const std::filesystem::path& p = it->path();
     if (AsciiLower(p.extension().string()) == ".txt" && it->is_regular_file(ec)) {
       names.push_back(p.filename().string());
@@ -31,7 +32,8 @@ class TerminalDialogs final : public Dialogs {
                                       const std::string& remembered) override {
     const std::vector<std::string> names = TxtFilesIn(folder);
     err_ << title << " (" << folder.string() << "):\n";
-    for (std::size_t i = 0; i < names.size(); ++i) err_ << "  " << (i + 1) << ". " << names[i] << "\n";
+    for (std::size_t i = 0; i < names.size(); ++i)
+      err_ << "  " << (i + 1) << ". " << names[i] << "\n";
     for (;;) {
       err_ << "Number or file name [" << remembered << "]: " << std::flush;
       std::string line;

@@ -11,9 +11,9 @@ class ZenityDialogs final : public Dialogs {
  public:
   std::optional<std::string> OpenFile(const std::string& title, const std::filesystem::path& folder,
                                       const std::string& remembered) override {
-    const auto result = RunAndCapture({"zenity", "--file-selection", "--title=" + title,
-                                       "--filename=" + (folder / remembered).string(),
-                                       "--file-filter=*.txt"});
+    const auto result =
+        RunAndCapture({"zenity", "--file-selection", "--title=" + title,
+                       "--filename=" + (folder / remembered).string(), "--file-filter=*.txt"});
     if (!result || result->exit_status != 0) return std::nullopt;
     std::string path = result->output;
     while (!path.empty() && (path.back() == '\n' || path.back() == '\r')) path.pop_back();
@@ -28,7 +28,8 @@ class ZenityDialogs final : public Dialogs {
   }
 
   std::string InputBox(const std::string& prompt, const std::string& title) override {
-    const auto result = RunAndCapture({"zenity", "--entry", "--title=" + title, "--text=" + prompt});
+    const auto result =
+        RunAndCapture({"zenity", "--entry", "--title=" + title, "--text=" + prompt});
     if (!result || result->exit_status != 0) return std::string();
     std::string answer = result->output;
     if (!answer.empty() && answer.back() == '\n') answer.pop_back();

@@ -61,8 +61,8 @@ std::vector<BYTE> InputTemplate() {
   Dword(t, WS_EX_TOPMOST);
   Word(t, 4);  // controls
   for (const short v : {0, 0, 240, 76}) Word(t, static_cast<WORD>(v));
-  Word(t, 0);  // no menu
-  Word(t, 0);  // the standard dialog class
+  Word(t, 0);    // no menu
+  Word(t, 0);    // the standard dialog class
   Text(t, L"");  // the title is set when the box opens
   Word(t, 9);
   Text(t, L"Segoe UI");

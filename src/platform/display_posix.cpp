@@ -23,9 +23,9 @@ std::optional<DisplayInfo> QueryXDisplay() {
   using DisplaySize = int (*)(void*, int);
   using RootWindow = unsigned long (*)(void*, int);
   using InternAtom = unsigned long (*)(void*, const char*, int);
-  using GetWindowProperty = int (*)(void*, unsigned long, unsigned long, long, long, int,
-                                    unsigned long, unsigned long*, int*, unsigned long*,
-                                    unsigned long*, unsigned char**);
+  using GetWindowProperty =
+      int (*)(void*, unsigned long, unsigned long, long, long, int, unsigned long, unsigned long*,
+              int*, unsigned long*, unsigned long*, unsigned char**);
   using Free = int (*)(void*);
   const auto open = reinterpret_cast<OpenDisplay>(dlsym(lib, "XOpenDisplay"));
   const auto close = reinterpret_cast<CloseDisplay>(dlsym(lib, "XCloseDisplay"));

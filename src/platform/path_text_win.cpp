@@ -11,9 +11,9 @@ std::filesystem::path PathOf(std::string_view text) {
   const bool utf8 =
       ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0) > 0;
   const UINT page = utf8 ? CP_UTF8 : CP_ACP;
-  std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(page, 0, text.data(), size,
-                                                                   nullptr, 0)),
-                    L'\0');
+  std::wstring wide(
+      static_cast<std::size_t>(::MultiByteToWideChar(page, 0, text.data(), size, nullptr, 0)),
+      L'\0');
   ::MultiByteToWideChar(page, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
   return std::filesystem::path(wide);
 }

@@ -60,8 +60,8 @@ std::optional<ProcessResult> RunAndCapture(const std::vector<std::string>& argv)
   startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION process{};
   std::wstring line = CommandLineOf(argv);
-  const BOOL started = ::CreateProcessW(Wide(*program).c_str(), line.data(), nullptr, nullptr,
-                                        TRUE, 0, nullptr, nullptr, &startup, &process);
+  const BOOL started = ::CreateProcessW(Wide(*program).c_str(), line.data(), nullptr, nullptr, TRUE,
+                                        0, nullptr, nullptr, &startup, &process);
   ::CloseHandle(write_end);
   if (!started) {
     ::CloseHandle(read_end);

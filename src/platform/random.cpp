@@ -20,9 +20,9 @@ void Randomize() {
   const double seconds = SecondsSinceMidnight();
   const auto bits = std::bit_cast<std::uint64_t>(seconds);
   std::mt19937& gen = Generator();
-  const std::uint32_t mixed[] = {static_cast<std::uint32_t>(bits),
-                                 static_cast<std::uint32_t>(bits >> 32),
-                                 static_cast<std::uint32_t>(gen()), static_cast<std::uint32_t>(gen())};
+  const std::uint32_t mixed[] = {
+      static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32),
+      static_cast<std::uint32_t>(gen()), static_cast<std::uint32_t>(gen())};
   std::seed_seq seq(std::begin(mixed), std::end(mixed));
   gen.seed(seq);
 }

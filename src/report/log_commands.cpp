@@ -43,8 +43,9 @@ std::string CheckLogFolder(const std::filesystem::path& folder) {
       unpaired = unpaired || problem.what.find("no matching row") != std::string::npos;
     }
     if (unpaired) {
-      out += "Warning: a row in one log without its partner in the other is what a crash between "
-             "the two appends leaves; see \"After a crash\" in readme.htm.\n";
+      out +=
+          "Warning: a row in one log without its partner in the other is what a crash between "
+          "the two appends leaves; see \"After a crash\" in readme.htm.\n";
     }
   } catch (const LogFolderError& e) {
     out = std::string("Warning: ") + e.what() + "\n";

@@ -303,12 +303,11 @@ LogSet JoinLogs(std::string_view log_text, std::optional<std::string_view> time_
     });
     if (match != time_alone.end()) {
       time_explained[*match] = true;
-      problems.push_back({FileName(Kind::kLog), log.rows[l].line,
-                          "says " + log.rows[l].identity[kThrowsField] +
-                              " throws, its time.csv row (line " +
-                              std::to_string(time.rows[*match].line) + ") says " +
-                              time.rows[*match].identity[kThrowsField] +
-                              ": the game is reported without times"});
+      problems.push_back(
+          {FileName(Kind::kLog), log.rows[l].line,
+           "says " + log.rows[l].identity[kThrowsField] + " throws, its time.csv row (line " +
+               std::to_string(time.rows[*match].line) + ") says " +
+               time.rows[*match].identity[kThrowsField] + ": the game is reported without times"});
     } else if (set.has_time_file) {
       problems.push_back({FileName(Kind::kLog), log.rows[l].line,
                           "no matching row in time.csv: the game is reported without times"});

@@ -249,7 +249,8 @@ std::string StudyReportHtml(const LogSet& logs) {
         "lines</th>"
         "</tr>\n";
     for (const Game* game : c.games) {
-      std::vector<const LogProblem*> game_notes = notes[{std::string(datalog::kThrowLog), game->log_line}];
+      std::vector<const LogProblem*> game_notes =
+          notes[{std::string(datalog::kThrowLog), game->log_line}];
       if (game->HasTimes()) {
         const auto& more = notes[{std::string(datalog::kTimeLog), game->time_line}];
         game_notes.insert(game_notes.end(), more.begin(), more.end());

@@ -25,9 +25,9 @@ struct ThrowSlot {
 };
 
 struct LogEntry {
-  std::int16_t Receiver = 0;  // player who received the ball
-  std::uint32_t Time = 0;     // timeGetTime reading at the throw
-  std::uint64_t Shown = 0;    // the window's number for the navigation that showed it
+  std::int16_t Receiver = 0;           // player who received the ball
+  std::uint32_t Time = 0;              // timeGetTime reading at the throw
+  std::uint64_t Shown = 0;             // the window's number for the navigation that showed it
   std::optional<std::uint32_t> Onset;  // timeGetTime reading when its picture was presented
 };
 

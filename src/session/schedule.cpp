@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_io.hpp"
 #include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
-#include "platform/file_io.hpp"
 #include "session/module1.hpp"
 #include "session/refuse.hpp"
 
@@ -63,11 +63,12 @@ void CheckThrow(const std::string& p_text, int p, int t) {
                                  "the program.");
   }
   if (t < 1 || t > 4) {
-    Refuse(kScheduleProblem,
-           "This session is set as a " + Module1::NumPlayers.Text() + "-player game.  Yet you have Player " +
-               P + " scheduled to throw to Player " + T +
-               ". Whatever you're smokin' -- give me some!  See readme.htm for help.  This will end "
-               "the program.");
+    Refuse(
+        kScheduleProblem,
+        "This session is set as a " + Module1::NumPlayers.Text() +
+            "-player game.  Yet you have Player " + P + " scheduled to throw to Player " + T +
+            ". Whatever you're smokin' -- give me some!  See readme.htm for help.  This will end "
+            "the program.");
   }
 }
 
@@ -128,7 +129,8 @@ void LoadSchedule() {
   using namespace Module1;
   const std::filesystem::path folder = platform::ProgramFolder() / "schedules";
   std::string reason;
-  const std::optional<std::string> text = platform::ReadFileBytes(folder / platform::PathOf(ScheduleFile), &reason);
+  const std::optional<std::string> text =
+      platform::ReadFileBytes(folder / platform::PathOf(ScheduleFile), &reason);
   if (!text) {
     RefuseSchedule("The schedule file \"" + ScheduleFile +
                    "\" could not be read from the schedules folder " + folder.string() + " (" +
@@ -200,12 +202,14 @@ void LoadSchedule() {
   }
 
   if (ThrowSchedule[1][1] == 0) {
-    Refuse(kScheduleProblem,
-           "Player 1 has no throws scheduled--see readme.htm for help.  This will end the program.");
+    Refuse(
+        kScheduleProblem,
+        "Player 1 has no throws scheduled--see readme.htm for help.  This will end the program.");
   }
   if (ThrowSchedule[3][1] == 0) {
-    Refuse(kScheduleProblem,
-           "Player 3 has no throws scheduled--see readme.htm for help.  This will end the program.");
+    Refuse(
+        kScheduleProblem,
+        "Player 3 has no throws scheduled--see readme.htm for help.  This will end the program.");
   }
   if (ThrowSchedule[4][1] == 0 && NumPlayers == 4) {
     Refuse(kScheduleProblem,

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/path_text.hpp"
 #include "platform/dialogs.hpp"
-#include "platform/program.hpp"
 #include "platform/fields.hpp"
 #include "platform/file_io.hpp"
 #include "platform/numbers.hpp"
+#include "platform/path_text.hpp"
+#include "platform/program.hpp"
 #include "platform/user_settings.hpp"
 #include "session/module1.hpp"
 #include "session/refuse.hpp"
@@ -47,10 +47,12 @@ class RecordReader {
 };
 
 void RefuseDelay(const char* what, const Value& value) {
-  Refuse(kSettingsProblem, std::string("The ") + what + " (record 9 of the settings file \"" +
-                               Module1::SettingsFile + "\") is \"" + value.Text() +
-                               "\".  It must be a number of seconds from 0 to 3600.  See readme.htm "
-                               "for help.  " + kEndsProgram);
+  Refuse(kSettingsProblem,
+         std::string("The ") + what + " (record 9 of the settings file \"" + Module1::SettingsFile +
+             "\") is \"" + value.Text() +
+             "\".  It must be a number of seconds from 0 to 3600.  See readme.htm "
+             "for help.  " +
+             kEndsProgram);
 }
 
 }  // namespace
@@ -79,7 +81,8 @@ void ReadSettingsFile() {
   using namespace Module1;
   const std::filesystem::path folder = platform::ProgramFolder() / "settings";
   std::string reason;
-  std::optional<std::string> text = platform::ReadFileBytes(folder / platform::PathOf(SettingsFile), &reason);
+  std::optional<std::string> text =
+      platform::ReadFileBytes(folder / platform::PathOf(SettingsFile), &reason);
   if (!text) {
     Refuse(kSettingsProblem, "The settings file \"" + SettingsFile +
                                  "\" could not be read from the settings folder " +
@@ -132,11 +135,10 @@ void ReadSettingsFile() {
   // is refused as read; never taken as some other number.
   const std::optional<double> count = platform::ParseNumber(throws);
   if (!count || *count < 1 || *count > kMaxThrows || *count != std::floor(*count)) {
-    Refuse(kSettingsProblem, "The number of throws (record 2 of the settings file \"" +
-                                 SettingsFile + "\") is \"" + throws +
-                                 "\".  It must be a whole number from 1 to " +
-                                 std::to_string(kMaxThrows) + ".  See readme.htm for help.  " +
-                                 kEndsProgram);
+    Refuse(kSettingsProblem,
+           "The number of throws (record 2 of the settings file \"" + SettingsFile + "\") is \"" +
+               throws + "\".  It must be a whole number from 1 to " + std::to_string(kMaxThrows) +
+               ".  See readme.htm for help.  " + kEndsProgram);
   }
   TotalThrows = static_cast<std::int16_t>(*count);
   const double spacers = SpacerCount.Number();
@@ -144,7 +146,8 @@ void ReadSettingsFile() {
     Refuse(kSettingsProblem, "The number of blank paragraphs (record 10 of the settings file \"" +
                                  SettingsFile + "\") is \"" + SpacerCount.Text() +
                                  "\".  It must be a whole number from 0 to 1000.  See readme.htm "
-                                 "for help.  " + kEndsProgram);
+                                 "for help.  " +
+                                 kEndsProgram);
   }
 }
 

@@ -3,9 +3,9 @@
 #include <iostream>
 #include <sstream>
 
+#include "platform/file_io.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
-#include "platform/file_io.hpp"
 #include "session/module1.hpp"
 #include "session/refuse.hpp"
 #include "session/schedule.hpp"
@@ -24,14 +24,15 @@ void CheckPages() {
   const std::string help = ".  See readme.htm for help.  " + std::string(kEndsProgram);
   std::error_code ec;
   if (StartPage.empty() || !std::filesystem::is_regular_file(html / StartPage, ec)) {
-    Refuse("Page Problem", "The start page \"" + StartPage + "\" (record 4 of the settings file \"" +
-                               Module1::SettingsFile + "\") is not in the html folder " +
-                               html.string() + help);
+    Refuse("Page Problem", "The start page \"" + StartPage +
+                               "\" (record 4 of the settings file \"" + Module1::SettingsFile +
+                               "\") is not in the html folder " + html.string() + help);
   }
   std::string reason;
   if (!platform::ReadFileBytes(html / "template.htm", &reason)) {
-    Refuse("Page Problem", "The game template template.htm could not be read from the html folder " +
-                               html.string() + " (" + reason + ")" + help);
+    Refuse("Page Problem",
+           "The game template template.htm could not be read from the html folder " +
+               html.string() + " (" + reason + ")" + help);
   }
 }
 

@@ -5,9 +5,9 @@
 
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
-#include "platform/program.hpp"
 #include "platform/fields.hpp"
 #include "platform/file_io.hpp"
+#include "platform/program.hpp"
 #include "session/module1.hpp"
 
 namespace session {

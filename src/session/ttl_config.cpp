@@ -4,10 +4,10 @@
 #include <charconv>
 #include <system_error>
 
-#include "platform/program.hpp"
 #include "platform/fields.hpp"
 #include "platform/file_io.hpp"
 #include "platform/numbers.hpp"
+#include "platform/program.hpp"
 #include "session/module1.hpp"
 
 namespace session {
@@ -86,7 +86,8 @@ std::optional<OutputDevice> ParseTtlDevice(std::string_view text, std::string* w
       device.kind = OutputDevice::Kind::kParallel;
     }
   } else {
-    return fail(quoted + " is not a device: give its full path, such as /dev/ttyACM0, "
+    return fail(quoted +
+                " is not a device: give its full path, such as /dev/ttyACM0, "
                 "/dev/ttyUSB0@9600 or /dev/parport0");
   }
   return device;

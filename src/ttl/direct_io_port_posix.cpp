@@ -32,9 +32,10 @@ std::string DescribeIopermError(int error_number, std::uint16_t address) {
   switch (error_number) {
     case EPERM:
     case EACCES:
-      return what + "permission denied: direct port access needs root or the CAP_SYS_RAWIO "
-                    "capability (without them, use the parallel port driver: load parport_pc "
-                    "and ppdev and add the user to the lp group)";
+      return what +
+             "permission denied: direct port access needs root or the CAP_SYS_RAWIO "
+             "capability (without them, use the parallel port driver: load parport_pc "
+             "and ppdev and add the user to the lp group)";
     case ENOSYS:
       return what + "direct port I/O exists only on x86 machines";
     case EINVAL:

@@ -19,7 +19,8 @@ bool g_write_failed = false;
 void Write(std::int16_t address, std::int16_t value) {
   if (g_port == nullptr || g_write_failed) return;
   std::string error;
-  if (!g_port->Outp(static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(value), &error)) {
+  if (!g_port->Outp(static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(value),
+                    &error)) {
     ttl::ReportWriteFailure(address, value, error);
   }
 }

@@ -16,7 +16,7 @@ inline const std::filesystem::path kParportProcRoot = "/proc/sys/dev/parport";
 inline const std::filesystem::path kDevRoot = "/dev";
 
 struct ParportEntry {
-  int number = 0;                  // N of parportN
+  int number = 0;                    // N of parportN
   std::optional<long> base_address;  // first number of its base-addr, if readable
 };
 
@@ -41,8 +41,8 @@ class PpdevPort final : public Port {
  public:
   // Opens and claims `device` for writes to `address`. On failure returns
   // nullptr with the reason in `error`.
-  static std::unique_ptr<PpdevPort> Open(const std::filesystem::path& device,
-                                         std::uint16_t address, std::string* error);
+  static std::unique_ptr<PpdevPort> Open(const std::filesystem::path& device, std::uint16_t address,
+                                         std::string* error);
   ~PpdevPort() override;
 
   bool Outp(std::uint16_t address, std::uint8_t value, std::string* error) override;

@@ -95,9 +95,9 @@ std::string DescribeMissingParport(std::uint16_t address, const std::filesystem:
   for (const ParportEntry& port : ports) {
     if (!found.empty()) found += ", ";
     found += "parport" + std::to_string(port.number) + " at ";
-    found += port.base_address ? std::to_string(*port.base_address) + " (" +
-                                     Hex(*port.base_address) + ")"
-                               : "an unknown address";
+    found += port.base_address
+                 ? std::to_string(*port.base_address) + " (" + Hex(*port.base_address) + ")"
+                 : "an unknown address";
   }
   return "no parallel port has base address " + std::to_string(address) + " (" + Hex(address) +
          "); the ports are: " + found;
@@ -108,8 +108,9 @@ std::string DescribeOpenError(int error_number, const std::filesystem::path& dev
   switch (error_number) {
     case EACCES:
     case EPERM:
-      return what + "permission denied: add the user to the lp group "
-                    "(sudo usermod -aG lp $USER), then log in again";
+      return what +
+             "permission denied: add the user to the lp group "
+             "(sudo usermod -aG lp $USER), then log in again";
     case ENOENT:
       return what + "the device file does not exist: load the ppdev module (sudo modprobe ppdev)";
     case ENXIO:
@@ -129,7 +130,8 @@ std::string DescribeClaimError(int error_number, const std::filesystem::path& de
       return device.string() + " is not a parallel port device (" + SystemMessage(error_number) +
              ")";
     case EBUSY:
-      return "cannot claim " + device.string() + ": the port is in use by another driver or "
+      return "cannot claim " + device.string() +
+             ": the port is in use by another driver or "
              "program";
     default:
       return "cannot claim " + device.string() + ": " + SystemMessage(error_number);

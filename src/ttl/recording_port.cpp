@@ -24,8 +24,8 @@ std::unique_ptr<RecordingPort> RecordingPort::Open(const std::filesystem::path& 
   std::FILE* handle = platform::OpenCFile(file, "ab");
   if (handle == nullptr) {
     if (error != nullptr) {
-      *error = "cannot open the port log " + file.string() + " for writing: " +
-               std::generic_category().message(errno);
+      *error = "cannot open the port log " + file.string() +
+               " for writing: " + std::generic_category().message(errno);
     }
     return nullptr;
   }

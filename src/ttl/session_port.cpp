@@ -38,9 +38,10 @@ OpenedPort OpenDevice(std::uint16_t address, const DeviceChoice& choice,
 }
 
 [[noreturn]] void RefuseUnopenedPort(const OpenedPort& opened) {
-  session::Refuse(kTtlProblem, "TTL output is switched on by ttl.txt, but its port cannot be "
-                               "written.  " + opened.problem +
-                               "  See readme.htm for help.  " + session::kEndsProgram);
+  session::Refuse(kTtlProblem,
+                  "TTL output is switched on by ttl.txt, but its port cannot be "
+                  "written.  " +
+                      opened.problem + "  See readme.htm for help.  " + session::kEndsProgram);
 }
 
 }  // namespace
@@ -109,8 +110,9 @@ std::string CheckPortForSession(const std::string& port_log_file,
       const std::optional<std::size_t> waiting = serial->BytesWaiting();
       if (!waiting || *waiting == 0) break;
       if (std::chrono::steady_clock::now() >= end) {
-        return report + ": opened, but it has not taken a byte written 2 s ago (is it the right "
-                        "device, and is it running?)";
+        return report +
+               ": opened, but it has not taken a byte written 2 s ago (is it the right "
+               "device, and is it running?)";
       }
       std::this_thread::sleep_for(10ms);
     }

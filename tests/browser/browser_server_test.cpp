@@ -95,7 +95,9 @@ class ServerTest : public BrowserTest {
     parser.skip(method == "HEAD");
     std::optional<boost::beast::error_code> read;
     http::async_read(socket, buffer, parser, [&](auto ec, auto) { read = ec; });
-    EXPECT_TRUE(SpinUntil(io, [&] { return read.has_value(); }, 10s)) << target;
+    EXPECT_TRUE(SpinUntil(
+        io, [&] { return read.has_value(); }, 10s))
+        << target;
     EXPECT_EQ(parser.get().body().find("not for the browser"), std::string::npos) << target;
     if (read != boost::beast::error_code()) return Reply(http::status::unknown, 11);
     const std::string set = parser.get()[http::field::set_cookie];
@@ -133,7 +135,8 @@ TEST_F(ServerTest, PagesAreServedUnderARandomPrefixWithTheScriptAppended) {
 // A real run's pages are the file and the page script, nothing more; a pilot's carry its
 // participant.
 TEST_F(ServerTest, OnlyAPilotsPagesCarryTheParticipant) {
-  EXPECT_EQ(Get(Path("start.htm")).body(), kStartPage + browser::PageScript({server.Prefix(), 0, 0, {}}));
+  EXPECT_EQ(Get(Path("start.htm")).body(),
+            kStartPage + browser::PageScript({server.Prefix(), 0, 0, {}}));
 
   const std::string participant = browser::PilotScript({"round", 7, 20});
   const std::string settings =
@@ -242,7 +245,8 @@ class SocketTest : public ServerTest {
     boost::beast::websocket::response_type res;
     std::optional<boost::beast::error_code> done;
     ws.async_handshake(res, host, target, [&](auto ec) { done = ec; });
-    EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+    EXPECT_TRUE(SpinUntil(
+        io, [&] { return done.has_value(); }, 10s));
     return res.result_int();
   }
   // The next message (empty when the socket ended). Pings are answered with
@@ -256,7 +260,8 @@ class SocketTest : public ServerTest {
       boost::beast::flat_buffer buffer;
       std::optional<boost::beast::error_code> done;
       ws.async_read(buffer, [&](auto ec, auto) { done = ec; });
-      EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+      EXPECT_TRUE(SpinUntil(
+          io, [&] { return done.has_value(); }, 10s));
       if (*done) return {};
       std::string text = boost::beast::buffers_to_string(buffer.data());
       if (text != R"({"type":"ping"})") return text;
@@ -267,7 +272,8 @@ class SocketTest : public ServerTest {
   void Send(Ws& ws, const std::string& text) {
     std::optional<boost::beast::error_code> done;
     ws.async_write(boost::asio::buffer(text), [&](auto ec, auto) { done = ec; });
-    EXPECT_TRUE(SpinUntil(io, [&] { return done.has_value(); }, 10s));
+    EXPECT_TRUE(SpinUntil(
+        io, [&] { return done.has_value(); }, 10s));
   }
   void Sink_Presented(std::uint64_t navigation, double time) override {
     presented.emplace_back(navigation, time);
@@ -276,7 +282,8 @@ class SocketTest : public ServerTest {
 };
 
 TEST_F(SocketTest, OnlyThisServersPagesOpenOne) {
-  const std::string port = std::to_string(server.Port()), target = "/" + server.Prefix() + "/socket";
+  const std::string port = std::to_string(server.Port()),
+                    target = "/" + server.Prefix() + "/socket";
   const struct {
     std::string host, target, origin;
     int status;
@@ -286,14 +293,16 @@ TEST_F(SocketTest, OnlyThisServersPagesOpenOne) {
       {"127.0.0.1:" + port, target, "http://localhost:" + port, 403},
       {"127.0.0.1:" + port, target, "http://127.0.0.1:" + std::to_string(server.Port() + 1), 403},
       {"evil.example:" + port, target, "http://evil.example:" + port, 403},
-      {"127.0.0.1:" + port, "/" + std::string(32, 'a') + "/socket", "http://127.0.0.1:" + port, 404},
+      {"127.0.0.1:" + port, "/" + std::string(32, 'a') + "/socket", "http://127.0.0.1:" + port,
+       404},
       {"127.0.0.1:" + port, target, "http://127.0.0.1:" + port, 101},
       {"localhost:" + port, target, "http://localhost:" + port, 101},
   };
   for (const auto& c : cases) {
     host = c.host;
     Ws ws(io);
-    EXPECT_EQ(Open(ws, c.target, c.origin), c.status) << c.host << " " << c.target << " " << c.origin;
+    EXPECT_EQ(Open(ws, c.target, c.origin), c.status)
+        << c.host << " " << c.target << " " << c.origin;
   }
   cookie.clear();  // a second client: no socket for it
   Ws ws(io);
@@ -305,9 +314,10 @@ TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
   ASSERT_EQ(Open(ws, "/" + server.Prefix() + "/socket", "http://" + host), 101);
   testing::internal::CaptureStderr();
   // Malformed messages are dropped; the socket stays.
-  for (const std::string bad : {"not json", "[1]", R"({"type":7})", R"({"type":"onset","number":1})",
-                                R"({"type":"follow","url":"http://evil.example/x.htm"})",
-                                R"({"type":"hello","path":"/elsewhere/x.htm"})"})
+  for (const std::string bad :
+       {"not json", "[1]", R"({"type":7})", R"({"type":"onset","number":1})",
+        R"({"type":"follow","url":"http://evil.example/x.htm"})",
+        R"({"type":"hello","path":"/elsewhere/x.htm"})"})
     Send(ws, bad);
   Send(ws, R"({"type":"hello","path":")" + Path("start.htm") + R"(","picture":")" +
                Path("2to3.gif") + R"("})");
@@ -328,17 +338,20 @@ TEST_F(SocketTest, MessagesAreCheckedFollowsNavigateAndOnsetsComeOnOurClock) {
   Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("2to3.htm") + R"("})");
   const std::string swap = Next(ws);
   const double received = platform::PreciseMilliseconds() + 1000;
-  EXPECT_EQ(swap, R"({"type":"swap","seq":0,"number":1})" "\n<p>composed</p>");
+  EXPECT_EQ(swap, R"({"type":"swap","seq":0,"number":1})"
+                  "\n<p>composed</p>");
   Send(ws, R"({"type":"follow","url":")" + server.Origin() + Path("start.htm") + R"("})");
   EXPECT_EQ(Next(ws), R"({"type":"navigate","url":")" + Path("sub%20dir/page%20two.htm") + "\"}");
-  EXPECT_EQ(urls, (std::vector{server.Origin() + Path("2to3.htm"), server.Origin() + Path("start.htm")}));
+  EXPECT_EQ(urls,
+            (std::vector{server.Origin() + Path("2to3.htm"), server.Origin() + Path("start.htm")}));
 
   // The onset comes back on our clock: the late pings would put it before the
   // swap was even sent, but the page's receipt of the swap bounds that.
   const double before = platform::PreciseMilliseconds();
   Send(ws, R"({"type":"onset","number":1,"time":)" + std::to_string(before + 1000) +
                R"(,"received":)" + std::to_string(received) + "}");
-  ASSERT_TRUE(SpinUntil(io, [&] { return !Next(ws, PageClock, true).empty() && !presented.empty(); }, 20s));
+  ASSERT_TRUE(SpinUntil(
+      io, [&] { return !Next(ws, PageClock, true).empty() && !presented.empty(); }, 20s));
   EXPECT_EQ(presented.front().first, 1u);
   EXPECT_GE(presented.front().second, followed);
   EXPECT_LE(presented.front().second, before);
@@ -356,7 +369,8 @@ TEST_F(ServerTest, ChromiumFollowsEveryKindOfNavigation) {
   constexpr std::size_t kRounds = 50;
   // Plain pages, and pages that throw or ask for a page the program only stops.
   for (const auto& [name, script] : std::vector<std::pair<std::string, std::string>>{
-           {"one.htm", ""}, {"two.htm", ""},
+           {"one.htm", ""},
+           {"two.htm", ""},
            {"throw.htm", "onload = () => location.href = '2to3.htm'"},
            {"stay.htm", "onload = () => setTimeout(() => location.href = 'halt.htm', 1000)"},
            {"slow.htm", "const t = Date.now(); while (Date.now() - t < 1500) {}"}})
@@ -419,8 +433,10 @@ class WindowTest : public BrowserTest {
   }
   // A stand-in browser that records its arguments.
   std::string FakeBrowser(const std::string& body) {
-    folder.Write("fakebrowser", "#!/bin/sh\ntrap 'exit 0' TERM\ncd \"${0%/*}\"\n"
-                                "printf '%s\\n' \"$@\" > a.tmp && mv a.tmp args.txt\n" + body);
+    folder.Write("fakebrowser",
+                 "#!/bin/sh\ntrap 'exit 0' TERM\ncd \"${0%/*}\"\n"
+                 "printf '%s\\n' \"$@\" > a.tmp && mv a.tmp args.txt\n" +
+                     body);
     fs::permissions(folder.Path() / "fakebrowser", fs::perms::owner_all);
     return (folder.Path() / "fakebrowser").string();
   }
@@ -460,10 +476,12 @@ TEST_F(WindowTest, LaunchesAnAppWindowOnAFreshProfileThatQuitRemoves) {
   ASSERT_TRUE(SpinUntil(io, [&] { return folder.Exists("args.txt"); }));
   const std::string args = folder.Read("args.txt");
   EXPECT_TRUE(std::regex_search(args, std::regex("--app=" + start_url + "\n"))) << args;
-  for (const auto& [arg, given] : std::vector<std::pair<std::string, bool>>{
-           {"--start-maximized", true}, {"--no-first-run", true},
-           {"--headless", false}, {"--no-sandbox", geteuid() == 0},
-           {"--test-type", geteuid() == 0}})
+  for (const auto& [arg, given] :
+       std::vector<std::pair<std::string, bool>>{{"--start-maximized", true},
+                                                 {"--no-first-run", true},
+                                                 {"--headless", false},
+                                                 {"--no-sandbox", geteuid() == 0},
+                                                 {"--test-type", geteuid() == 0}})
     EXPECT_EQ(args.find(arg + "\n") != std::string::npos, given) << arg << " in\n" << args;
   std::smatch profile;
   ASSERT_TRUE(std::regex_search(args, profile, std::regex("--user-data-dir=(.*)\n")));

@@ -20,9 +20,11 @@ TEST(NavigationReply, OnlyAThrowBackToTheSwappablePageShownIsASwap) {
       {{Answer::kRedirect, at}, shown, {Reply::kSwap, at}},
       {{Answer::kRedirect, at}, std::nullopt, {Reply::kGoTo, at}},  // not ready, or over HTTP
       {{Answer::kRedirect, at}, "start.htm", {Reply::kGoTo, at}},
-      {{Answer::kRedirect, "/q/html/sub%20dir/page%20two.htm"}, shown,
+      {{Answer::kRedirect, "/q/html/sub%20dir/page%20two.htm"},
+       shown,
        {Reply::kGoTo, "/q/html/sub%20dir/page%20two.htm"}},
-      {{Answer::kRedirect, "/p/html/sub%zzdir/page%20two.htm"}, shown,
+      {{Answer::kRedirect, "/p/html/sub%zzdir/page%20two.htm"},
+       shown,
        {Reply::kGoTo, "/p/html/sub%zzdir/page%20two.htm"}},
   };
   for (const auto& c : cases) {

@@ -156,8 +156,9 @@ TEST_F(LogTest, RowsALogWontTakeGoToTheFallbackAndTheTerminalSaysWhere) {
     testing::internal::CaptureStderr();
     form_.WriteData();
     const std::string err = testing::internal::GetCapturedStderr();
-    for (const auto& [name, reason] :
-         {std::pair{"log.csv", log_reason}, {"time.csv", time_reason}, {"onset.csv", time_reason}}) {
+    for (const auto& [name, reason] : {std::pair{"log.csv", log_reason},
+                                       {"time.csv", time_reason},
+                                       {"onset.csv", time_reason}}) {
       const std::string line = reason ? std::string(name) + ": could not be written (" + reason +
                                             "); row saved in log-unsaved.csv"
                                       : std::string(name) + ": row appended";

@@ -1,6 +1,6 @@
-// The experiment the build puts beside the executable: the four conditions pass --check, the template
-// carries the markers the program substitutes, and the animations are once-played GIFs of the
-// template's picture size. (Their patterns in whole games: the pilot tests.)
+// The experiment the build puts beside the executable: the four conditions pass --check, the
+// template carries the markers the program substitutes, and the animations are once-played GIFs of
+// the template's picture size. (Their patterns in whole games: the pilot tests.)
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
@@ -21,8 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 const fs::path kShipped = fs::path(VOLLETA_PROGRAM_EXE).parent_path();
-const std::vector<std::string> kConditions{"3pl - include subject.txt", "3pl - ostracize subject.txt",
-                                           "4pl - include subject.txt", "4pl - ostracize subject.txt"};
+const std::vector<std::string> kConditions{
+    "3pl - include subject.txt", "3pl - ostracize subject.txt", "4pl - include subject.txt",
+    "4pl - ostracize subject.txt"};
 
 TEST(ShippedSettings, TheFourConditionsPassTheProgramsCheck) {
   for (const std::string& name : kConditions) {
@@ -30,11 +31,13 @@ TEST(ShippedSettings, TheFourConditionsPassTheProgramsCheck) {
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     for (const std::string& line : {"Players: " + name.substr(0, 1), "Total throws: 30"s,
                                     "Delays: 0.5 s plus up to 2.5 s"s, "All checks passed."s}) {
-      EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << name << ": " << line << "\n" << run.out;
+      EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << name << ": " << line << "\n"
+                                                              << run.out;
     }
     int pictures = 0;
     const std::regex picture(R"(, picture (\S+)\n)");
-    for (std::sregex_iterator m(run.out.begin(), run.out.end(), picture), end; m != end; ++m, ++pictures) {
+    for (std::sregex_iterator m(run.out.begin(), run.out.end(), picture), end; m != end;
+         ++m, ++pictures) {
       EXPECT_TRUE(fs::is_regular_file(kShipped / "html" / "faces" / (*m)[1].str())) << (*m)[1];
     }
     EXPECT_EQ(pictures, name[0] - '0') << name << ": every player has a shipped picture";
@@ -46,12 +49,14 @@ const std::string kTemplate = [] {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }();
 
-// The markers the program finds by their exact text (names, links and player count: see the page tests).
+// The markers the program finds by their exact text (names, links and player count: see the page
+// tests).
 TEST(Template, CarriesEachExactMarkerOnce) {
   std::vector<std::string> once{"<title>Welcome!", "<head>", "<table border", "1to3.gif",
                                 "anim/4player/1to3.gif"};
   for (const std::string p : {"1", "2", "3", "4"}) {
-    once.push_back("<img border=\"0\" src=\"faces/face" + p + ".jpg\"<br>" + (p == "4" ? "</a><br>" : ""));
+    once.push_back("<img border=\"0\" src=\"faces/face" + p + ".jpg\"<br>" +
+                   (p == "4" ? "</a><br>" : ""));
   }
   for (const std::string& marker : once) {
     const auto at = kTemplate.find(marker);
@@ -61,8 +66,10 @@ TEST(Template, CarriesEachExactMarkerOnce) {
 
 TEST(Animations, EveryPairOfBothCountsIsAGifOfTheTemplatesSizePlayedOnceInAboutASecond) {
   std::smatch size;
-  const std::regex img(R"re(<img[^>]*src="anim/4player/1to3\.gif"[^>]*width="(\d+)" height="(\d+)")re");
-  ASSERT_TRUE(std::regex_search(kTemplate, size, img)) << "the template gives the animation its size";
+  const std::regex img(
+      R"re(<img[^>]*src="anim/4player/1to3\.gif"[^>]*width="(\d+)" height="(\d+)")re");
+  ASSERT_TRUE(std::regex_search(kTemplate, size, img))
+      << "the template gives the animation its size";
   const int width = std::stoi(size[1]), height = std::stoi(size[2]);
   for (const char players : {'3', '4'}) {
     const fs::path folder = kShipped / "html" / "anim" / (players + "player"s);
@@ -87,8 +94,10 @@ TEST(Animations, EveryPairOfBothCountsIsAGifOfTheTemplatesSizePlayedOnceInAboutA
         GraphicsControlBlock gcb{};
         ASSERT_EQ(DGifSavedExtensionToGCB(gif.get(), i, &gcb), GIF_OK) << name << " frame " << i;
         if (i + 1 < gif->ImageCount) delay_cs += gcb.DelayTime;
-        for (const ExtensionBlock& e : std::span(frame.ExtensionBlocks, frame.ExtensionBlockCount)) {
-          EXPECT_NE(e.Function, APPLICATION_EXT_FUNC_CODE) << name << ": a loop would repeat the throw";
+        for (const ExtensionBlock& e :
+             std::span(frame.ExtensionBlocks, frame.ExtensionBlockCount)) {
+          EXPECT_NE(e.Function, APPLICATION_EXT_FUNC_CODE)
+              << name << ": a loop would repeat the throw";
         }
       }
       EXPECT_TRUE(delay_cs >= 80 && delay_cs <= 160) << name << " moves for " << delay_cs << " cs";

@@ -12,12 +12,12 @@
 #include "platform/program.hpp"
 #include "platform/random.hpp"
 #include "session/module1.hpp"
-#include "ttl/fttl.hpp"
-#include "ttl/port.hpp"
 #include "support/fake_loop.hpp"
 #include "support/program_folder.hpp"
 #include "support/recording_browser.hpp"
 #include "support/scripted_dialogs.hpp"
+#include "ttl/fttl.hpp"
+#include "ttl/port.hpp"
 
 namespace {
 

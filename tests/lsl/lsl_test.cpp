@@ -25,24 +25,25 @@ const bool kOnThisMachineOnly = setenv("LSLAPICFG", VOLLETA_LSLAPICFG, 1) == 0;
 
 // Records one stream, found by name, from before the program starts until Stop.
 struct Recorder {
-  explicit Recorder(const std::string& name) : thread([this, name] {
-    try {
-      std::vector<lsl::stream_info> found;
-      while (found.empty() && !stop) found = lsl::resolve_stream("name", name, 1, 0.5);
-      if (found.empty()) return;
-      lsl::stream_inlet inlet(found[0]);
-      inlet.open_stream(30);
-      xml = inlet.info(30).as_xml();
-      const double correction = inlet.time_correction(30);  // while the program runs
-      for (std::int32_t value = 0;;) {
-        const double stamp = inlet.pull_sample(&value, 1, 0.5);
-        if (stamp == 0 && stop) break;
-        if (stamp != 0) samples.push_back({value, (stamp + correction) * 1000});
-      }
-    } catch (const std::exception& e) {
-      xml = e.what();
-    }
-  }) {}
+  explicit Recorder(const std::string& name)
+      : thread([this, name] {
+          try {
+            std::vector<lsl::stream_info> found;
+            while (found.empty() && !stop) found = lsl::resolve_stream("name", name, 1, 0.5);
+            if (found.empty()) return;
+            lsl::stream_inlet inlet(found[0]);
+            inlet.open_stream(30);
+            xml = inlet.info(30).as_xml();
+            const double correction = inlet.time_correction(30);  // while the program runs
+            for (std::int32_t value = 0;;) {
+              const double stamp = inlet.pull_sample(&value, 1, 0.5);
+              if (stamp == 0 && stop) break;
+              if (stamp != 0) samples.push_back({value, (stamp + correction) * 1000});
+            }
+          } catch (const std::exception& e) {
+            xml = e.what();
+          }
+        }) {}
   void Stop() { stop = true, thread.join(); }
   std::atomic<bool> stop{false};
   std::vector<std::pair<int, double>> samples;  // value, stamp in ms
@@ -95,7 +96,8 @@ TEST_F(Lsl, ARecorderGetsEveryCatchAndOnsetOfAWholeGame) {
   markers.Stop();
   onsets.Stop();
   EXPECT_LT(run.Err().find("a recorder is receiving \"" + name + "-pilot-onsets\""),
-            run.Err().find("game started")) << run.Err();
+            run.Err().find("game started"))
+      << run.Err();
 
   // Every code the port was given, in order, each stamped as it was written.
   std::vector<std::pair<int, double>> written;
@@ -114,14 +116,16 @@ TEST_F(Lsl, ARecorderGetsEveryCatchAndOnsetOfAWholeGame) {
   const auto onset_row = datalog::ParseCsv(folder.Read("log/pilot/onset.csv")).at(0).fields;
   std::vector<std::pair<int, double>> shown;
   for (std::size_t f = datalog::kIdentityFields; f < onset_row.size(); ++f) {
-    if (!onset_row[f].empty()) shown.push_back({std::stoi(receivers[f]) * 11, std::stod(onset_row[f]) / kSpeed});
+    if (!onset_row[f].empty())
+      shown.push_back({std::stoi(receivers[f]) * 11, std::stod(onset_row[f]) / kSpeed});
   }
   EXPECT_GE(shown.size(), 25u) << "onsets missing from onset.csv";
   ExpectTogether(shown, onsets.samples, 1.01);
 
   lsl::stream_info info = lsl::stream_info::from_xml(markers.xml);
   EXPECT_EQ(info.type() + info.desc().child_value("values") + info.desc().child_value("pilot"),
-            "Markersttl-codestrue") << markers.xml;
+            "Markersttl-codestrue")
+      << markers.xml;
   EXPECT_EQ(info.desc().child_value("settings"), kSettings);
   const lsl::xml_element code = info.desc().child("codes").child("code").next_sibling();
   EXPECT_EQ(code.child_value("value") + std::string(": ") + code.child_value("meaning"),
@@ -135,7 +139,8 @@ TEST_F(Lsl, AGameWithNobodyRecordingLosesNothing) {
   const auto run = testing_support::RunVolleta(Args({"--pilot", "1", "--speed", "50"}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("publishing \"" + name + "-pilot\" and \"" + name + "-pilot-onsets\""),
-            std::string::npos) << run.err;
+            std::string::npos)
+      << run.err;
   for (const char* log : {"log.csv", "time.csv"}) {
     const auto rows = datalog::ParseCsv(folder.Read(std::string("log/pilot/") + log));
     ASSERT_EQ(rows.size(), 1u) << log;
@@ -149,7 +154,9 @@ TEST_F(Lsl, CheckNamesTheStreamsAndAFaultyFileIsRefusedBeforeAnythingIsShown) {
   auto run = testing_support::RunVolleta(Args({"--check"}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("LSL output: on, streams \"Volleta\" and \"Volleta-onsets\" (source ID "
-                         "volleta-"), std::string::npos) << run.out;
+                         "volleta-"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("values TTL codes): outlets created\n"), std::string::npos) << run.out;
 
   const std::string path = (folder.Path() / "lsl.txt").string();

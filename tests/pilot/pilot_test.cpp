@@ -32,8 +32,7 @@ const std::string kReal = "S01" + kIdentity;
 // One frame of a 60 Hz screen, in real milliseconds.
 constexpr double kFrameMs = 1000.0 / 60;
 
-class Pilot
-    : public ::testing::TestWithParam<std::tuple<std::string, std::string, int>> {};
+class Pilot : public ::testing::TestWithParam<std::tuple<std::string, std::string, int>> {};
 
 TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
   const auto& [settings, strategy, speed] = GetParam();
@@ -47,9 +46,9 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
   folder.Write("log/pilot/log.csv", kEarlierPilot + ",2,1\r\n");
   folder.Write("log/pilot/time.csv", kEarlierPilot + ",9000,9999\r\n");
 
-  const auto run = testing_support::RunVolleta({"--folder", folder.Path().string(), "--pilot",
-                                                std::to_string(kGames), "--speed", std::to_string(speed),
-                                                "--strategy", strategy, settings});
+  const auto run = testing_support::RunVolleta(
+      {"--folder", folder.Path().string(), "--pilot", std::to_string(kGames), "--speed",
+       std::to_string(speed), "--strategy", strategy, settings});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, (folder.Path() / "log" / "pilot" / "report.html").string() + "\n");
   EXPECT_NE(folder.Read("log/pilot/report.html").find("Pilot report"), std::string::npos);

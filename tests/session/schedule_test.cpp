@@ -61,9 +61,10 @@ TEST_F(ScheduleTest, ChecksAToGGiveTheirMessages) {
   EXPECT_EQ(Check("1,3232323232\r\n"),
             "Schedule Problem: Player 3 has no throws scheduled--see readme.htm for help.  This "
             "will end the program.");
-  EXPECT_EQ(Check(k3Good, "4"),
-            "Schedule Problem: Player 4 has no throws scheduled and the settings file has indicated "
-            "a four-player game--see readme.htm for help.  This will end the program.");
+  EXPECT_EQ(
+      Check(k3Good, "4"),
+      "Schedule Problem: Player 4 has no throws scheduled and the settings file has indicated "
+      "a four-player game--see readme.htm for help.  This will end the program.");
 }
 
 TEST_F(ScheduleTest, CheckAComesBeforeCAndDUsesHalfTheTotal) {
@@ -98,9 +99,11 @@ TEST_F(ScheduleTest, FaultsOfOurOwnNameTheFileTheLineAndTheFault) {
       {"1,3232323232\r\n\r\n3,1212121212\r\n", "20",
        "Line 2 of the schedule file \"sched.txt\" is blank."},
       {"1,3232323232\r\nP3,1212121212\r\n", "20",
-       "Line 2 of the schedule file \"sched.txt\" begins with \"P3\", which is not a player 1 to 4."},
+       "Line 2 of the schedule file \"sched.txt\" begins with \"P3\", which is not a player 1 to "
+       "4."},
       {"0,3232323232\r\n", "20",
-       "Line 1 of the schedule file \"sched.txt\" begins with \"0\", which is not a player 1 to 4."},
+       "Line 1 of the schedule file \"sched.txt\" begins with \"0\", which is not a player 1 to "
+       "4."},
       {"1,32323\r\n", "4",
        "Line 1 of the schedule file \"sched.txt\" schedules 5 throws for Player 1, more than the 4 "
        "throws of the whole game."},
@@ -117,7 +120,8 @@ TEST_F(ScheduleTest, UnreadableScheduleFileIsRefused) {
   folder.Write("settings/s.txt", Settings("3", "20", "missing.txt"));
   ASSERT_EQ(Run(), platform::kExitInputRefused);
   const std::string box = OnlyBox();
-  EXPECT_EQ(box.rfind("Schedule Problem: The schedule file \"missing.txt\" could not be read", 0), 0u)
+  EXPECT_EQ(box.rfind("Schedule Problem: The schedule file \"missing.txt\" could not be read", 0),
+            0u)
       << box;
   EXPECT_NE(box.find((folder.Path() / "schedules").string()), std::string::npos) << box;
 }

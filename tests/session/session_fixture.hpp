@@ -20,8 +20,7 @@ class SessionTest : public ::testing::Test {
 
   // A settings file with one record per line.
   static std::string Settings(const std::string& players, const std::string& throws,
-                              const std::string& schedule,
-                              const std::string& delays = "0.5,2.5",
+                              const std::string& schedule, const std::string& delays = "0.5,2.5",
                               const std::string& spacers = "0") {
     return "\"Players, 3 or 4\"," + players + "\r\nThrows," + throws + "\r\nSchedule," + schedule +
            "\r\nStart page,start.htm\r\nPlayer 1,Ann,face1.jpg\r\nPlayer 2,You,none\r\n"
@@ -36,7 +35,7 @@ class SessionTest : public ::testing::Test {
 
   // Runs the set-up; returns the exit status when the program ended.
   std::optional<int> Run(session::SetUpMode mode = session::SetUpMode::kCheck,
-                           const std::string& command = "s.txt") {
+                         const std::string& command = "s.txt") {
     Module1::Command = command;
     try {
       session::RunSetUp(mode);

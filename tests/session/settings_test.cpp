@@ -74,13 +74,15 @@ TEST_F(SettingsTest, MissingStartPageOrTemplateIsRefusedBeforeAnythingIsShown) {
   WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
   std::filesystem::remove(folder.Path() / "html" / "template.htm");
   EXPECT_EQ(Run(), platform::kExitInputRefused);
-  EXPECT_EQ(OnlyBox().rfind("Page Problem: The game template template.htm could not be read", 0), 0u)
+  EXPECT_EQ(OnlyBox().rfind("Page Problem: The game template template.htm could not be read", 0),
+            0u)
       << OnlyBox();
   std::filesystem::remove(folder.Path() / "html" / "start.htm");
   dialogs.boxes.clear();
   EXPECT_EQ(Run(), platform::kExitInputRefused);
   EXPECT_EQ(OnlyBox().rfind("Page Problem: The start page \"start.htm\" (record 4 of the settings "
-                            "file \"s.txt\") is not in the html folder", 0),
+                            "file \"s.txt\") is not in the html folder",
+                            0),
             0u)
       << OnlyBox();
 }
@@ -126,7 +128,8 @@ TEST_F(SettingsTest, FilesThatAreNotPlainTextAreRefusedAsSuch) {
       {utf16, not_plain + "it is saved as UTF-16 (\"Unicode\")."},
       {utf16.substr(2),
        not_plain + "byte 2 (on line 1) is a NUL byte, as in a file saved as UTF-16."},
-      {"Players,4" + std::string(1, '\0') + "\r\n", not_plain + "byte 10 (on line 1) is a NUL byte"},
+      {"Players,4" + std::string(1, '\0') + "\r\n",
+       not_plain + "byte 10 (on line 1) is a NUL byte"},
   };
   for (const auto& [bytes, expected] : cases) {
     dialogs.boxes.clear();
@@ -141,10 +144,11 @@ TEST_F(SettingsTest, FilesThatAreNotPlainTextAreRefusedAsSuch) {
 }
 
 TEST_F(SettingsTest, ThreePlayerGameHasNoPlayerFourAndNoneMeansEmpty) {
-  WriteExperiment("Players,3\r\nThrows,20\r\nSchedule,sched.txt\r\nStart,start.htm\r\n"
-                  "P1,\" None \",none\r\nP2,Nonesuch,x.jpg\r\nP3,Bob,b.jpg\r\nP4,Dan,d.jpg\r\n"
-                  "Delays,1,2\r\nSpacers,0\r\n",
-                  "1,3232323232\r\n3,1212121212\r\n");
+  WriteExperiment(
+      "Players,3\r\nThrows,20\r\nSchedule,sched.txt\r\nStart,start.htm\r\n"
+      "P1,\" None \",none\r\nP2,Nonesuch,x.jpg\r\nP3,Bob,b.jpg\r\nP4,Dan,d.jpg\r\n"
+      "Delays,1,2\r\nSpacers,0\r\n",
+      "1,3232323232\r\n3,1212121212\r\n");
   ASSERT_EQ(Run(), std::nullopt) << OnlyBox();
   EXPECT_EQ(Module1::PlayerNames[1].Text(), "");
   EXPECT_EQ(Module1::PlayerFaces[1].Text(), "");

@@ -17,7 +17,8 @@ class StartupTest : public ::testing::Test {
     folder.Write("settings/s.txt", "Players," + players +
                                        "\r\nThrows,30\r\nSchedule,sched.txt\r\nStart,start.htm\r\n"
                                        "P1,Ann,none\nP2,You,none\nP3,Bob,none\nP4,Cy,none\n"
-                                       "Delays," + delays + "\nSpacers,0\n");
+                                       "Delays," +
+                                       delays + "\nSpacers,0\n");
     folder.Write("schedules/sched.txt", schedule);
     folder.Write("html/start.htm", "<p>start</p>");
     folder.Write("html/template.htm", "<head>");
@@ -50,9 +51,9 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   folder.Write("log/time.csv", "S1," + game + "8000,9500\r\n");
   run = Run({"--check", "--port-log", (folder.Path() / "ports.log").string(), "s.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
-  for (const char* line : {"Logs: 2 games in ",
-                           "Warning: log.csv line 2: no matching row in time.csv",
-                           "crash between the two appends"}) {
+  for (const char* line :
+       {"Logs: 2 games in ", "Warning: log.csv line 2: no matching row in time.csv",
+        "crash between the two appends"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
 
@@ -63,7 +64,8 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   EXPECT_NE(run.out.find("TTL output: off"), std::string::npos);
   EXPECT_NE(run.out.find("Display: each throw loaded as a new page (--display navigate); "
                          "photodiode patch in the bottom left corner, white for 6 frames"),
-            std::string::npos) << run.out;
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.err.find("the code for Player 2 is 256"), std::string::npos) << run.err;
 }
 
@@ -87,9 +89,10 @@ TEST_F(StartupTest, RefusedFilesShowTheirMessageOnStandardErrorAndExitWithTwo) {
   EXPECT_NE(run.err.find("\"no such file.txt\" could not be read"), std::string::npos) << run.err;
 
   // A bad option or value: 2 with the parser's message, whatever the fault.
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--folder"}, {"--speed", "abc", "--pilot", "1", "s.txt"},
-        {"--folder", (folder.Path() / "none").string()}, {"--no-such-option"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--folder"},
+                                               {"--speed", "abc", "--pilot", "1", "s.txt"},
+                                               {"--folder", (folder.Path() / "none").string()},
+                                               {"--no-such-option"}}) {
     run = RunVolleta(args);
     EXPECT_EQ(run.status, 2) << args[0] << " " << run.err;
     EXPECT_NE(run.err.find(args[0]), std::string::npos) << run.err;
@@ -109,7 +112,8 @@ TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {
   for (const char* text : {"Select Settings File", "1. a.txt", "Please Enter a Subject ID..."}) {
     EXPECT_NE(run.err.find(text), std::string::npos) << text << "\n" << run.err;
   }
-  EXPECT_NE(folder.Read("config/volleta/volleta.ini").find("lastsettings=s.txt"), std::string::npos);
+  EXPECT_NE(folder.Read("config/volleta/volleta.ini").find("lastsettings=s.txt"),
+            std::string::npos);
 
   // End of input at the file dialog: cancelled, status 1, no message.
   run = Run({}, "");

@@ -43,7 +43,7 @@ class RunningVolleta {
  private:
   struct Stream {
     std::intptr_t handle = -1;  // a descriptor, or a Windows pipe HANDLE
-    std::string pending;  // read, not yet returned as a line
+    std::string pending;        // read, not yet returned as a line
     std::string all;
   };
   static bool Fill(Stream& stream);

@@ -117,7 +117,8 @@ void WriteGif(const std::string& path, const std::vector<Frame>& frames) {
     bool ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_ERROR &&
               EGifPutImageDesc(gif, r.x, r.y, r.w, r.h, false, nullptr) != GIF_ERROR;
     for (int y = r.y; ok && y < r.y + r.h; ++y) {
-      ok = EGifPutLine(gif, const_cast<GifByteType*>(now + static_cast<std::size_t>(y) * kWidth + r.x),
+      ok = EGifPutLine(gif,
+                       const_cast<GifByteType*>(now + static_cast<std::size_t>(y) * kWidth + r.x),
                        r.w) != GIF_ERROR;
     }
     if (!ok) {

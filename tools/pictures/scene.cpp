@@ -62,16 +62,23 @@ struct Place {
 Place PlaceOf(int players, int p) {
   if (players == 4) {
     switch (p) {
-      case 1: return {{88, 292}, 1.2};
-      case 2: return {{300, 404}, 1.3};
-      case 3: return {{512, 292}, 1.2};
-      default: return {{300, 150}, 1.08};
+      case 1:
+        return {{88, 292}, 1.2};
+      case 2:
+        return {{300, 404}, 1.3};
+      case 3:
+        return {{512, 292}, 1.2};
+      default:
+        return {{300, 150}, 1.08};
     }
   }
   switch (p) {
-    case 1: return {{96, 256}, 1.2};
-    case 2: return {{300, 404}, 1.3};
-    default: return {{504, 256}, 1.2};
+    case 1:
+      return {{96, 256}, 1.2};
+    case 2:
+      return {{300, 404}, 1.3};
+    default:
+      return {{504, 256}, 1.2};
   }
 }
 
@@ -225,9 +232,9 @@ void DrawFigure(cairo_t* cr, const Place& place, int player, const Figure& f) {
 struct Ball {
   Point at;
   double radius;
-  bool shadow;      // a shadow on the ground while it flies
-  Point ground;     // where that shadow falls
-  double height;    // how high above the ground it is
+  bool shadow;    // a shadow on the ground while it flies
+  Point ground;   // where that shadow falls
+  double height;  // how high above the ground it is
 };
 
 void DrawBall(cairo_t* cr, const Ball& ball) {

@@ -1,4 +1,5 @@
-// Writes a game page of FOLDER's experiment with the program's own set-up (as --check) and composition.
+// Writes a game page of FOLDER's experiment with the program's own set-up (as --check) and
+// composition.
 //   compose_experiment_page FOLDER SETTINGS opening|subject|computer THROWER RECEIVER THROWCOUNT
 #include <string>
 
@@ -16,8 +17,8 @@ int main(int argc, char** argv) {
   session::RunSetUp(session::SetUpMode::kCheck);  // a refused file ends the tool with its message
   Module1::ThrowCount = std::stoi(argv[6]);
   const auto page = page::ComposeGamePage(kind == "opening"   ? page::PageKind::kOpening
-                        : kind == "subject" ? page::PageKind::kSubjectThrow
-                                            : page::PageKind::kComputerThrow,
-                        std::stoi(argv[4]), std::stoi(argv[5]));
+                                          : kind == "subject" ? page::PageKind::kSubjectThrow
+                                                              : page::PageKind::kComputerThrow,
+                                          std::stoi(argv[4]), std::stoi(argv[5]));
   return page.write_error.empty() ? 0 : 1;
 }
