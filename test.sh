@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test and prints the totals:
+#   0. the C++ sources' format (clang-format, .clang-format);
 #   1. the tests (unit, end-to-end with the real program, browser) on the normal build;
 #   2. the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (but the
 #      browser and package suites; the pilot's whole games run there);
@@ -83,6 +84,25 @@ run_fuzzers() {
   done
 }
 
+# One format for the C++ sources (.clang-format): a file clang-format would
+# change fails the run.
+check_format() {
+  echo "== format: clang-format over the tracked C++ files"
+  local files
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.hpp' '*.h' ':!third_party')
+  if ((${#files[@]} == 0)); then
+    echo "   not a git checkout: format check skipped"
+  elif clang-format --dry-run -Werror "${files[@]}" >"$log/format.txt" 2>&1; then
+    echo "   ${#files[@]} files formatted"
+    passed=$((passed + 1))
+  else
+    grep -E '^[^ ].*(error|warning):' "$log/format.txt" | cut -d: -f1 | sort -u | head -n 20
+    echo "   format: FAILED (run clang-format -i on the files above)"
+    failed=$((failed + 1))
+  fi
+}
+
+check_format
 run_ctest default
 if [[ ${VOLLETA_QUICK:-0} != 1 ]]; then
   # The browser suites check what the browser does and ran on the normal

@@ -9,7 +9,7 @@ VOLLETA_RUN_PACKAGES=(chromium)
 # Debian packages ./package.sh needs besides the build's (CPack runs dpkg-shlibdeps and file).
 VOLLETA_PACKAGE_PACKAGES=(dpkg-dev file)
 # Debian packages the tests need besides the build's (the package test makes a .deb).
-VOLLETA_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev chromium firefox-esr
+VOLLETA_TEST_PACKAGES=(libgtest-dev clang clang-format libclang-rt-14-dev chromium firefox-esr
                        "${VOLLETA_PACKAGE_PACKAGES[@]}")
 # Debian packages for the Windows build (mingw-w64's C++ compiler with posix
 # threads) and for running it and its tests under Wine, with GoogleTest's sources.
