@@ -3,16 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/fields.hpp"
 #include "platform/file_io.hpp"
 
 namespace lsl_out {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // What a stream name or source ID may not hold, or "": LabRecorder shows and
 // stores them as text, and a control character would garble both.
@@ -53,7 +48,7 @@ std::optional<LslFile> ParseLslFile(std::string_view text, const std::filesystem
   };
   const std::vector<std::string> lines = platform::SplitLines(text);
   LslFile file;
-  file.name = lines.empty() ? "" : std::string(TrimBlanks(lines[0]));
+  file.name = lines.empty() ? "" : std::string(platform::TrimBlanks(lines[0]));
   if (file.name.empty()) file.name = kDefaultStreamName;
   if (std::string why = Unfit(file.name, "stream name", 100); !why.empty()) return fail(1, why);
   for (const char* reserved : {"-onsets", "-pilot"}) {
@@ -62,11 +57,11 @@ std::optional<LslFile> ParseLslFile(std::string_view text, const std::filesystem
                          "\", which Volleta adds to name its other streams");
     }
   }
-  file.source_id = lines.size() < 2 ? "" : std::string(TrimBlanks(lines[1]));
+  file.source_id = lines.size() < 2 ? "" : std::string(platform::TrimBlanks(lines[1]));
   if (std::string why = Unfit(file.source_id, "source ID", 200); !why.empty()) return fail(2, why);
   if (file.source_id.empty()) file.source_id = DefaultSourceId(folder, machine);
   for (std::size_t n = 2; n < lines.size(); ++n) {
-    if (!TrimBlanks(lines[n]).empty()) {
+    if (!platform::TrimBlanks(lines[n]).empty()) {
       return fail(static_cast<int>(n) + 1,
                   "only the stream name (line 1) and the source ID (line 2) may be given");
     }

@@ -32,6 +32,9 @@ class FieldReader {
   bool after_comma_ = false;
 };
 
+// `text` without the blanks (spaces, tabs) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // ASCII letters in lower case; other bytes unchanged.
 std::string AsciiLower(std::string_view text);
 

@@ -13,19 +13,13 @@
 namespace session {
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The first non-blank line after the line that holds field 10, or "". Each
 // line holds as many fields as the reader finds in it, a blank line one.
 std::string DeviceLine(std::string_view text) {
   int fields = 0;
   for (const std::string& line : platform::SplitLines(text)) {
     if (fields >= 10) {
-      if (const std::string_view device = TrimBlanks(line); !device.empty()) {
+      if (const std::string_view device = platform::TrimBlanks(line); !device.empty()) {
         return std::string(device);
       }
       continue;
@@ -59,7 +53,7 @@ std::optional<OutputDevice> ParseTtlDevice(std::string_view text, std::string* w
     if (why != nullptr) *why = std::move(reason);
     return std::nullopt;
   };
-  text = TrimBlanks(text);
+  text = platform::TrimBlanks(text);
   const std::string quoted = "\"" + std::string(text) + "\"";
   OutputDevice device;
   std::string_view name = text;
