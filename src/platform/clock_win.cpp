@@ -1,5 +1,7 @@
-#include <timeapi.h>
+// windows.h first: timeapi.h needs its types.
 #include <windows.h>
+
+#include <timeapi.h>
 
 #include "platform/clock.hpp"
 
