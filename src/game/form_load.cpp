@@ -19,7 +19,10 @@ void frmMain::Form_Load() {
   // Before a pilot turns TTL off: the markers carry ttl.txt's codes when it is valid.
   lsl_out::OpenOutletsForSession(
       io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
-  if (options_.pilot && options_.port_log.empty()) Module1::TtlEnabled = false;
+  if (options_.pilot && options_.port_log.empty() && Module1::TtlEnabled) {
+    Module1::TtlEnabled = false;
+    Module1::TtlState = "off: a pilot sends no markers (--port-log FILE records them)";
+  }
   // A port that can't be written is refused now, not at the first catch.
   ttl::OpenPortForSession(io_, options_.port_log, options_.ttl_device);
 

@@ -50,7 +50,7 @@ class TerminalDialogs final : public Dialogs {
         err_ << "There is no file number " << line << ".\n";
         continue;
       }
-      return std::filesystem::path(line).filename().string();
+      return line;
     }
   }
 
@@ -67,6 +67,21 @@ class TerminalDialogs final : public Dialogs {
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
+  }
+
+  bool YesNo(const std::string& question, const std::string& title) override {
+    err_ << title << ": " << question << "\n";
+    for (;;) {
+      err_ << "Yes or No [y/n]: " << std::flush;
+      std::string line;
+      if (!std::getline(in_, line)) {
+        err_ << "\n";
+        return false;
+      }
+      const std::string answer = AsciiLower(TrimBlanks(line));
+      if (answer == "y" || answer == "yes") return true;
+      if (answer == "n" || answer == "no") return false;
+    }
   }
 
  private:

@@ -17,8 +17,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   // Lets the experimenter pick a .txt file from `folder`, proposing
-  // `remembered`. Returns the chosen file's name without its folder, or
-  // nullopt when the dialog was cancelled.
+  // `remembered`. Returns the chosen file's path (a name alone for a file of
+  // `folder`, as the terminal's numbered choices give), or nullopt when the
+  // dialog was cancelled.
   virtual std::optional<std::string> OpenFile(const std::string& title,
                                               const std::filesystem::path& folder,
                                               const std::string& remembered) = 0;
@@ -28,6 +29,10 @@ class Dialogs {
 
   // Asks for one line of text; a cancelled box gives the empty string.
   virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+
+  // A warning box with Yes and No buttons: true for Yes. Closing it, or an
+  // end of input on the terminal, answers No.
+  virtual bool YesNo(const std::string& question, const std::string& title) = 0;
 };
 
 // Terminal dialogs reading from `in` and writing to `err`.

@@ -18,7 +18,7 @@ class ZenityDialogs final : public Dialogs {
     std::string path = result->output;
     while (!path.empty() && (path.back() == '\n' || path.back() == '\r')) path.pop_back();
     if (path.empty()) return std::nullopt;
-    return std::filesystem::path(path).filename().string();
+    return path;
   }
 
   void MsgBox(const std::string& message, const std::string& title) override {
@@ -34,6 +34,14 @@ class ZenityDialogs final : public Dialogs {
     std::string answer = result->output;
     if (!answer.empty() && answer.back() == '\n') answer.pop_back();
     return answer;
+  }
+
+  bool YesNo(const std::string& question, const std::string& title) override {
+    const auto result = RunAndCapture(
+        {"zenity", "--question", "--no-markup", "--title=" + title, "--text=" + question});
+    // Without zenity the question is asked on the terminal.
+    if (!result) return MakeTerminalDialogs(std::cin, std::cerr)->YesNo(question, title);
+    return result->exit_status == 0;
   }
 };
 

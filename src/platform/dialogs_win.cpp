@@ -121,7 +121,7 @@ class Win32Dialogs final : public Dialogs {
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
     file.resize(::wcslen(file.c_str()));
-    return Utf8(std::filesystem::path(file).filename().native());
+    return Utf8(file);
   }
 
   void MsgBox(const std::string& message, const std::string& title) override {
@@ -136,6 +136,12 @@ class Win32Dialogs final : public Dialogs {
         ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
         InputProc, reinterpret_cast<LPARAM>(&state));
     return result == IDOK ? Utf8(state.answer) : std::string();
+  }
+
+  bool YesNo(const std::string& question, const std::string& title) override {
+    return ::MessageBoxW(
+               nullptr, Wide(question).c_str(), Wide(title).c_str(),
+               MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST) == IDYES;
   }
 };
 

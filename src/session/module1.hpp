@@ -77,6 +77,11 @@ extern session::Value TtlDuration;
 // The output device named in ttl.txt, as written ("/dev/ttyACM0@9600"); empty:
 // the parallel port at TtlPort.
 extern std::string TtlDevice;
+// Where this run's markers go, or why none are sent, in one line for the
+// terminal and the session record: "off: no ttl.txt", "off: " and the fault
+// the experimenter chose to run without, "dry run to FILE", or the device
+// ("/dev/ttyACM0@115200", "/dev/parport0", "LPT 888").
+extern std::string TtlState;
 
 // The browser window and its event sink; owned elsewhere, set by start-up.
 extern browser::Browser* Browser;

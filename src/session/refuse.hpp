@@ -7,6 +7,7 @@ namespace session {
 
 inline constexpr const char* kSettingsProblem = "Settings Problem";
 inline constexpr const char* kScheduleProblem = "Schedule Problem";
+inline constexpr const char* kTtlProblem = "TTL Problem";
 inline constexpr const char* kEndsProgram = "This will end the program.";
 
 // Shows `message` titled `title`, then ends the program with status 2 once

@@ -55,6 +55,26 @@ void RefuseDelay(const char* what, const Value& value) {
              kEndsProgram);
 }
 
+// The name of a file picked in the dialog. Only the study's own settings
+// folder is read, so a file picked anywhere else is refused rather than
+// swapped for a same-named file there.
+std::string PickedInSettingsFolder(const std::string& picked) {
+  const std::filesystem::path path = platform::PathOf(picked);
+  const std::string name = platform::TextOf(path.filename());
+  if (!path.has_parent_path()) return name;
+  const std::filesystem::path folder = platform::ProgramFolder() / "settings";
+  std::error_code ec;
+  if (std::filesystem::equivalent(path.parent_path(), folder, ec)) return name;
+  Refuse(kSettingsProblem,
+         "The settings file \"" + name + "\" was picked in " +
+             platform::TextOf(path.parent_path()) +
+             ", outside this study's settings folder.  The study's conditions live in its settings "
+             "folder " +
+             platform::TextOf(folder) +
+             ": pick a file there, or copy this one there first.  See readme.htm for help.  " +
+             kEndsProgram);
+}
+
 }  // namespace
 
 void ChooseSettingsFile() {
@@ -64,7 +84,7 @@ void ChooseSettingsFile() {
     const std::optional<std::string> chosen = platform::CurrentDialogs().OpenFile(
         "Select Settings File", platform::ProgramFolder() / "settings", remembered);
     if (!chosen) platform::EndProgram(platform::kExitCancelled);
-    SettingsFile = *chosen;
+    SettingsFile = PickedInSettingsFolder(*chosen);
   } else {
     SettingsFile = Module1::Command;
   }

@@ -3,7 +3,9 @@
 #include <iostream>
 #include <sstream>
 
+#include "platform/dialogs.hpp"
 #include "platform/file_io.hpp"
+#include "platform/path_text.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
 #include "session/module1.hpp"
@@ -36,6 +38,36 @@ void CheckPages() {
   }
 }
 
+// A ttl.txt that is there but can't be used would once have turned the
+// markers off unnoticed, leaving an EEG recording without them: a session
+// asks first. A missing ttl.txt is how a study says it uses none.
+void ReadTtl(SetUpMode mode) {
+  using namespace Module1;
+  TtlEnabled = false;
+  std::string why;
+  if (ReadTtlConfiguration(&why)) {
+    TtlEnabled = true;
+    TtlState = "on";  // the port opened at start-up names it
+    return;
+  }
+  if (why.empty()) {
+    TtlState = "off: no ttl.txt";
+    return;
+  }
+  TtlState = "off: " + why;
+  if (mode == SetUpMode::kCheck) return;  // its summary says why
+  if (mode == SetUpMode::kSession &&
+      !platform::CurrentDialogs().YesNo(
+          why + ".\n\nThis file is in " + platform::TextOf(platform::ProgramFolder()) +
+              ".  Run this session without TTL markers?\n\nYes: the session runs with TTL "
+              "output off; no marker reaches the recording.\nNo: the program ends, so that "
+              "you can correct ttl.txt (see readme.htm for help).",
+          kTtlProblem)) {
+    platform::EndProgram(platform::kExitCancelled);
+  }
+  std::cerr << "TTL output is off: " << why << "." << std::endl;
+}
+
 }  // namespace
 
 void RunSetUp(SetUpMode mode) {
@@ -64,13 +96,7 @@ void RunSetUp(SetUpMode mode) {
   LoadSchedule();
   CheckPages();
 
-  TtlEnabled = false;
-  std::string why;
-  if (ReadTtlConfiguration(&why)) {
-    TtlEnabled = true;
-  } else if (!why.empty()) {
-    std::cerr << "TTL output is off: " << why << "." << std::endl;
-  }
+  ReadTtl(mode);
 }
 
 std::string CheckSummary(const std::string& ttl_device) {
@@ -113,7 +139,9 @@ std::string CheckSummary(const std::string& ttl_device) {
     out << "on (port " << TtlPort << ", codes " << TtlCodes[1] << " " << TtlCodes[2] << " "
         << TtlCodes[3] << " " << TtlCodes[4] << ", " << TtlDuration.Text() << " ms)\n";
   } else {
-    out << "off\n";
+    out << TtlState;
+    if (TtlState != "off: no ttl.txt") out << " (a session asks whether to run without markers)";
+    out << "\n";
   }
   if (!ttl_device.empty()) out << "TTL device: " << ttl_device << "\n";
   out << "All checks passed.\n";

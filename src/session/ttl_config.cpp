@@ -80,9 +80,13 @@ std::optional<OutputDevice> ParseTtlDevice(std::string_view text, std::string* w
       device.kind = OutputDevice::Kind::kParallel;
     }
   } else {
+#ifdef _WIN32
+    return fail(quoted + " is not a device: give its COM port, such as COM3 or COM4@9600");
+#else
     return fail(quoted +
                 " is not a device: give its full path, such as /dev/ttyACM0, "
                 "/dev/ttyUSB0@9600 or /dev/parport0");
+#endif
   }
   return device;
 }
@@ -99,26 +103,30 @@ bool ReadTtlConfiguration(std::string* why) {
 
   std::string reason;
   std::optional<std::string> text = platform::ReadFileBytes(path, &reason);
-  if (!text) return fail(path.string() + " could not be read (" + reason + ")");
+  if (!text) return fail("ttl.txt could not be read (" + reason + ")");
 
+  // A field by its number and meaning, as the messages name it.
+  const auto field_name = [](int n) {
+    const std::string number = "ttl.txt field " + std::to_string(n);
+    if (n == 9) return number + " (the port address)";
+    if (n == 10) return number + " (the pulse duration)";
+    if (n % 2 == 0) return number + " (the code for Player " + std::to_string(n / 2) + ")";
+    return number;
+  };
   TtlDevice = DeviceLine(*text);
   platform::FieldReader fields(std::move(*text));
   for (int n = 1; n <= 10; ++n) {
     const std::optional<std::string> field = fields.Next();
-    if (!field) return fail(path.string() + " ends before field " + std::to_string(n) + " of 10");
+    if (!field) return fail("ttl.txt ends before field " + std::to_string(n) + " of 10");
     if (!platform::ParseNumber(*field)) {
-      return fail(path.string() + ": field " + std::to_string(n) + " (\"" + *field +
-                  "\") is not a number");
+      return fail(field_name(n) + " is \"" + *field + "\", not a number");
     }
     if (n == 10) {
       TtlDuration = Value::FromField(*field);
       break;
     }
     const std::optional<std::int16_t> value = platform::ToInt16(*field);
-    if (!value) {
-      return fail(path.string() + ": field " + std::to_string(n) + " (\"" + *field +
-                  "\") is out of range");
-    }
+    if (!value) return fail(field_name(n) + " is " + *field + ", out of range");
     if (n == 9) {
       TtlPort = *value;
     } else if (n % 2 == 0) {
@@ -128,23 +136,21 @@ bool ReadTtlConfiguration(std::string* why) {
 
   for (int p = 1; p <= 4; ++p) {
     if (TtlCodes[p] < 1 || TtlCodes[p] > 255) {
-      return fail(path.string() + ": the code for Player " + std::to_string(p) + " is " +
-                  std::to_string(TtlCodes[p]) + "; codes must be 1 to 255");
+      return fail(field_name(2 * p) + " is " + std::to_string(TtlCodes[p]) +
+                  ", out of range: codes must be 1 to 255");
     }
   }
   if (TtlPort < 1 || TtlPort >= 10000) {
-    return fail(path.string() + ": the port address is " + std::to_string(TtlPort) +
-                "; it must be 1 to 9999");
+    return fail(field_name(9) + " is " + std::to_string(TtlPort) +
+                ", out of range: it must be 1 to 9999");
   }
   if (!(TtlDuration.Number() > 0 && TtlDuration.Number() < 10000)) {
-    return fail(path.string() + ": the pulse duration is " + TtlDuration.Text() +
-                " ms; it must be above 0 and below 10000");
+    return fail(field_name(10) + " is " + TtlDuration.Text() +
+                " ms, out of range: it must be above 0 and below 10000");
   }
   if (!TtlDevice.empty()) {
     std::string fault;
-    if (!ParseTtlDevice(TtlDevice, &fault)) {
-      return fail(path.string() + ": the device line: " + fault);
-    }
+    if (!ParseTtlDevice(TtlDevice, &fault)) return fail("ttl.txt's device line: " + fault);
   }
   return true;
 }

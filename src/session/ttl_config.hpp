@@ -14,8 +14,9 @@ namespace session {
 // whether TTL output can be switched on: the file exists, holds ten numbers,
 // every code is 1 to 255, the port 1 to 9999, the duration above 0 and below
 // 10000, and a device line, if there is one, reads as a device (see
-// ParseTtlDevice). When it can't, `why` says why (empty when the file is
-// simply absent).
+// ParseTtlDevice). When it can't, `why` says why in one line naming the file
+// and the field, as in "ttl.txt field 9 (the port address) is 0, out of
+// range: it must be 1 to 9999" (empty when the file is simply absent).
 bool ReadTtlConfiguration(std::string* why);
 
 inline constexpr unsigned kDefaultSerialSpeed = 115200;

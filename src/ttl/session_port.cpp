@@ -69,6 +69,7 @@ void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log
   OpenedPort opened = OpenPort(static_cast<std::uint16_t>(TtlPort), choice.device, choice.source,
                                port_log_file, io, env);
   if (!opened.port) RefuseUnopenedPort(opened);
+  TtlState = port_log_file.empty() ? opened.port->Describe() : "dry run to " + port_log_file;
   SetPort(std::move(opened.port));
   LoadForm();
 }

@@ -9,6 +9,7 @@
 
 #include <boost/asio/io_context.hpp>
 
+#include "session/refuse.hpp"
 #include "ttl/direct_io_port.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/port.hpp"
@@ -18,7 +19,7 @@
 
 namespace ttl {
 
-inline constexpr const char* kTtlProblem = "TTL Problem";
+inline constexpr const char* kTtlProblem = session::kTtlProblem;
 
 // What the backends work with; tests point them at a fake tree and clock.
 struct PortEnvironment {
@@ -52,9 +53,9 @@ OpenedPort OpenPort(std::uint16_t address, const std::string& device,
 // Start-up, after the TTL configuration is read: when TTL output is on,
 // opens the port for TtlPort and the device (`device_override` from
 // --ttl-device, else TtlDevice; see OpenPort), makes it the current port and
-// loads fTTL. When the port cannot be opened, shows a "TTL Problem" box and
-// ends the program with status 2. With TTL output off it does nothing, even
-// with a port log file. `io` is the game's event loop.
+// loads fTTL; TtlState then names the port. When the port cannot be opened, shows a "TTL Problem"
+// box and ends the program with status 2. With TTL output off it does nothing, even with a port log
+// file. `io` is the game's event loop.
 void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log_file,
                         const std::string& device_override = "",
                         const PortEnvironment& env = PortEnvironment());

@@ -178,9 +178,29 @@ TEST_F(SettingsTest, ChoosingAndRememberingTheFile) {
   dialogs.file_choice = "later.txt";
   EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitInputRefused);
   EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "later.txt");
+  // The file picked is the file read: one of another folder is refused, not
+  // swapped for the same-named file of this study, and not remembered.
+  folder.Write("other study/settings/s.txt", Settings("3", "30", "sched.txt"));
+  dialogs.file_choice = (folder.Path() / "other study" / "settings" / "s.txt").string();
+  EXPECT_EQ(Run(session::SetUpMode::kSession, ""), platform::kExitInputRefused);
+  EXPECT_EQ(dialogs.boxes.back().title, "Settings Problem");
+  EXPECT_EQ(dialogs.boxes.back().message,
+            "The settings file \"s.txt\" was picked in " +
+                (folder.Path() / "other study" / "settings").string() +
+                ", outside this study's settings folder.  The study's conditions live in its "
+                "settings folder " +
+                (folder.Path() / "settings").string() +
+                ": pick a file there, or copy this one there first.  See readme.htm for help.  "
+                "This will end the program.");
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "later.txt");
+  // A path into the study's own settings folder is its file.
+  dialogs.file_choice = (folder.Path() / "settings" / "s.txt").string();
+  ASSERT_EQ(Run(session::SetUpMode::kSession, ""), std::nullopt);
+  EXPECT_EQ(Module1::NumPlayers, 4);
+  EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
   // An argument: no dialog, and it becomes the remembered name.
   ASSERT_EQ(Run(session::SetUpMode::kSession, "s.txt"), std::nullopt);
-  EXPECT_EQ(dialogs.opened.size(), 2u);
+  EXPECT_EQ(dialogs.opened.size(), 4u);
   EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
   // --check takes the argument, else the remembered name, and remembers nothing.
   folder.Write("settings/other.txt", Settings("4", "30", "sched.txt"));
@@ -188,7 +208,57 @@ TEST_F(SettingsTest, ChoosingAndRememberingTheFile) {
   EXPECT_EQ(Module1::SettingsFile, "s.txt");
   ASSERT_EQ(Run(session::SetUpMode::kCheck, "other.txt"), std::nullopt);
   EXPECT_EQ(platform::GetSetting("settings", "lastsettings", ""), "s.txt");
-  EXPECT_EQ(dialogs.opened.size(), 2u);
+  EXPECT_EQ(dialogs.opened.size(), 4u);
+}
+
+// A missing ttl.txt is a study without markers; a faulty one would lose every
+// marker of the session unseen, so a session asks before anything is shown.
+TEST_F(SettingsTest, AFaultyTtlFileAsksWhetherToRunWithoutMarkers) {
+  WriteExperiment(Settings("4", "30", "sched.txt"), kSchedule4);
+  ASSERT_EQ(Run(session::SetUpMode::kSession), std::nullopt);
+  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_EQ(Module1::TtlState, "off: no ttl.txt");
+
+  folder.Write("ttl.txt", "1,10\n2,20\n3,30\n4,40\n0\n5\n");
+  const std::string fault =
+      "ttl.txt field 9 (the port address) is 0, out of range: it must be 1 to 9999";
+  // No: the program ends as a cancelled dialog ends it.
+  EXPECT_EQ(Run(session::SetUpMode::kSession), platform::kExitCancelled);
+  ASSERT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_EQ(dialogs.questions[0].title, "TTL Problem");
+  EXPECT_EQ(
+      dialogs.questions[0].message.rfind(fault + ".\n\nThis file is in " + folder.Path().string() +
+                                             ".  Run this session without TTL markers?",
+                                         0),
+      0u)
+      << dialogs.questions[0].message;
+  // Yes: TTL output off, and the run says why.
+  dialogs.yes_answer = true;
+  ASSERT_EQ(Run(session::SetUpMode::kSession), std::nullopt);
+  EXPECT_FALSE(Module1::TtlEnabled);
+  EXPECT_EQ(Module1::TtlState, "off: " + fault);
+  // --check asks nothing: its summary says it.
+  ASSERT_EQ(Run(session::SetUpMode::kCheck), std::nullopt);
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_NE(session::CheckSummary().find("TTL output: off: " + fault +
+                                         " (a session asks whether to run without markers)\n"),
+            std::string::npos)
+      << session::CheckSummary();
+
+  // Every fault names the field by its number and meaning.
+  for (const auto& [text, why] : std::vector<std::pair<std::string, std::string>>{
+           {"1,10\n2,256\n3,30\n4,40\n888\n5\n",
+            "ttl.txt field 4 (the code for Player 2) is 256, out of range: codes must be 1 to 255"},
+           {"1,10\n2,20\n3,30\n4,40\n888\n10000\n",
+            "ttl.txt field 10 (the pulse duration) is 10000 ms, out of range: it must be above 0 "
+            "and below 10000"},
+           {"1,10\n2,x\n", "ttl.txt field 4 (the code for Player 2) is \"x\", not a number"},
+           {"1,10\n2,20\n40000,30\n", "ttl.txt field 5 is 40000, out of range"},
+           {"1,10\n2,20\n", "ttl.txt ends before field 5 of 10"}}) {
+    folder.Write("ttl.txt", text);
+    ASSERT_EQ(Run(session::SetUpMode::kCheck), std::nullopt);
+    EXPECT_EQ(Module1::TtlState, "off: " + why);
+  }
 }
 
 }  // namespace

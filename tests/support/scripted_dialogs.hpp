@@ -1,6 +1,6 @@
 #pragma once
-// Dialogs answered by the test: the file chooser and input box return what
-// the test queued, every box shown is recorded.
+// Dialogs answered by the test: the file chooser, input box and Yes/No box
+// return what the test queued, every box shown is recorded.
 #include <deque>
 #include <optional>
 #include <string>
@@ -32,12 +32,18 @@ class ScriptedDialogs final : public platform::Dialogs {
     asked.push_back({title, prompt});
     return subject_answer;
   }
+  bool YesNo(const std::string& question, const std::string& title) override {
+    questions.push_back({title, question});
+    return yes_answer;
+  }
 
   std::optional<std::string> file_choice;  // nullopt: the chooser is cancelled
   std::string subject_answer;
+  bool yes_answer = false;
   std::vector<Box> opened;  // title, proposed file
   std::vector<Box> boxes;
   std::vector<Box> asked;
+  std::vector<Box> questions;  // Yes/No boxes
 };
 
 }  // namespace testing_support

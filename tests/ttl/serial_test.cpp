@@ -227,7 +227,7 @@ TEST(TtlDeviceLine, IsReadAfterTheTenFieldsAndChecked) {
            {"ttyACM0", "\"ttyACM0\" is not a device: give its full path"},
            {"/dev/parport0@9600", "\"/dev/parport0@9600\" is a parallel port, which takes no"}}) {
     EXPECT_FALSE(read(six + line));
-    ExpectContains(why, {"ttl.txt: the device line: " + fault});
+    ExpectContains(why, {"ttl.txt's device line: " + fault});
   }
 }
 
