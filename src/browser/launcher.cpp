@@ -55,7 +55,13 @@ std::vector<std::string> BrowserArguments(BrowserKind kind, const LaunchSettings
     args.push_back("--no-sandbox");
     args.push_back("--test-type");
   }
-  args.push_back("--start-maximized");
+  if (s.fullscreen) {
+    // Kiosk: no title bar, and F11 can't take the window out of full screen.
+    args.push_back("--kiosk");
+    args.push_back("--window-position=0,0");
+  } else {
+    args.push_back("--start-maximized");
+  }
   if (s.unmanaged_screen) {
     // Nothing maximises a window without a window manager.
     args.push_back("--window-position=0,0");

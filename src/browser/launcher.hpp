@@ -33,6 +33,9 @@ struct LaunchSettings {
   std::string url;
   std::filesystem::path profile;  // a fresh, empty folder for this run
   bool headless = false;
+  // Full screen without a title bar (kiosk), on the primary screen; otherwise
+  // Chromium-based browsers open a maximised app window. Firefox is always kiosk.
+  bool fullscreen = false;
   bool as_root = false;
   // The X screen's size when no window manager runs (nothing would maximise
   // the window then).
@@ -59,7 +62,7 @@ class Launcher {
   // Starts `program` on `url`. Returns false (with the reason in `error`)
   // when it could not be started.
   bool Start(const std::string& program, const std::string& url, bool headless,
-             std::string* error = nullptr);
+             bool fullscreen = false, std::string* error = nullptr);
   // Asks the browser to close; `on_exit` still runs when it has.
   void Terminate();
   bool Running() const;

@@ -79,7 +79,7 @@ Launcher::~Launcher() {
 bool Launcher::Running() const { return process_->pid > 0; }
 
 bool Launcher::Start(const std::string& program, const std::string& url, bool headless,
-                     std::string* error) {
+                     bool fullscreen, std::string* error) {
   Process& p = *process_;
   const auto fail = [error](std::string reason) {
     if (error != nullptr) *error = std::move(reason);
@@ -101,6 +101,7 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   settings.url = url;
   settings.profile = p.profile;
   settings.headless = headless;
+  settings.fullscreen = fullscreen;
   settings.as_root = geteuid() == 0;
   if (!headless) {
     if (auto display = platform::QueryXDisplay(); display && !display->window_manager &&

@@ -150,7 +150,7 @@ Launcher::~Launcher() {
 bool Launcher::Running() const { return process_->running; }
 
 bool Launcher::Start(const std::string& program, const std::string& url, bool headless,
-                     std::string* error) {
+                     bool fullscreen, std::string* error) {
   Process& p = *process_;
   const auto fail = [error](std::string reason) {
     if (error != nullptr) *error = std::move(reason);
@@ -167,6 +167,7 @@ bool Launcher::Start(const std::string& program, const std::string& url, bool he
   settings.url = url;
   settings.profile = p.profile;
   settings.headless = headless;
+  settings.fullscreen = fullscreen;
   if (kind == BrowserKind::kFirefox) WriteFirefoxPreferences(p.profile);
   std::vector<std::string> argv = {program};
   for (std::string& arg : BrowserArguments(kind, settings)) argv.push_back(std::move(arg));

@@ -86,7 +86,7 @@ void Window::Open(const std::string& url) {
   }
   launcher_ = std::make_unique<Launcher>(io_, [this](int code) { OnBrowserExit(code); });
   std::string error;
-  if (!launcher_->Start(*program, url, options_.headless, &error)) {
+  if (!launcher_->Start(*program, url, options_.headless, options_.fullscreen, &error)) {
     err_ << "volleta: " << error << "; open the address printed on standard output." << std::endl;
     launcher_.reset();
     ShowAddress(url);

@@ -22,6 +22,7 @@ struct WindowOptions {
   bool no_browser = false;  // --no-browser: launch nothing, print the start page's address
   std::string browser;      // --browser PATH: the browser to launch instead of the first found
   bool headless = false;    // --headless: launch the browser headless
+  bool fullscreen = false;  // --fullscreen or volleta.ini: full screen without a title bar
   // A pilot: the browser is launched headless with the automated participant
   // in its pages, and a window that can't be launched ends the game instead
   // of waiting for someone to open its address.

@@ -29,6 +29,9 @@ void DefineOptions(CLI::App& app, Options& o) {
       "The browser to launch (default: the first of " + browser::KnownBrowserList() + ")");
   app.add_flag("--headless", o.start.window.headless,
                "Launch the browser headless (tests, pilots)");
+  app.add_flag("--fullscreen", o.start.window.fullscreen,
+               "Show the game full screen without a title bar (as fullscreen = yes in "
+               "volleta.ini); Alt+F4 ends the session");
   app.add_option("--display", o.display,
                  "How each throw reaches the window: swap (into the shown page, the default) or "
                  "navigate (a new page)")
@@ -57,8 +60,12 @@ void DefineOptions(CLI::App& app, Options& o) {
           ->type_name("[LOGDIR]")
           ->excludes(new_study_option);
   app.add_option("--ttl-device", o.start.ttl_device,
+#ifdef _WIN32
+                 "The TTL output device for this run instead of ttl.txt's: COM3, COM4@9600, ...");
+#else
                  "The TTL output device for this run instead of ttl.txt's: /dev/ttyACM0, "
                  "/dev/ttyUSB0@9600, /dev/parport1, ...");
+#endif
   CLI::Option* pilot_option =
       app.add_option("--pilot", o.pilot.games,
                      "Play N whole games of SETTINGS with an automated participant in a headless "

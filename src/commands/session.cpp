@@ -7,6 +7,7 @@
 #include "platform/clock.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/program.hpp"
+#include "session/study_options.hpp"
 #include "ttl/fttl.hpp"
 #include "ttl/session_port.hpp"
 
@@ -38,6 +39,10 @@ int PlayGame(const StartOptions& options) {
   return status;
 }
 
-int RunSession(const Options& options, Streams) { return PlayGame(options.start); }
+int RunSession(const Options& options, Streams) {
+  StartOptions start = options.start;
+  if (session::StudyOptionsOrRefuse().fullscreen) start.window.fullscreen = true;
+  return PlayGame(start);
+}
 
 }  // namespace commands

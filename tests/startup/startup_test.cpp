@@ -57,16 +57,18 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
 
-  // An invalid ttl.txt leaves TTL output off, with a note saying why.
+  // An invalid ttl.txt: the summary says TTL output is off, and why.
   folder.Write("ttl.txt", "1,10\n2,256\n3,30\n4,40\n888\n5\n");
   run = Run({"--check", "--display", "navigate", "--photodiode", "s.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("TTL output: off"), std::string::npos);
+  EXPECT_NE(run.out.find("TTL output: off: ttl.txt field 4 (the code for Player 2) is 256, out "
+                         "of range: codes must be 1 to 255 (a session asks"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("Display: each throw loaded as a new page (--display navigate); "
                          "photodiode patch in the bottom left corner, white for 6 frames"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.err.find("the code for Player 2 is 256"), std::string::npos) << run.err;
 }
 
 TEST_F(StartupTest, RefusedFilesShowTheirMessageOnStandardErrorAndExitWithTwo) {
@@ -100,6 +102,41 @@ TEST_F(StartupTest, RefusedFilesShowTheirMessageOnStandardErrorAndExitWithTwo) {
   EXPECT_EQ(RunVolleta({"--version"}).status, 0);
 }
 
+// volleta.ini: the study's full-screen switch, its faults refused before
+// anything else, naming the file and the line.
+TEST_F(StartupTest, VolletaIniSwitchesFullScreenAndItsFaultsAreRefused) {
+  Experiment("4", k4);
+  auto run = Run({"--check", "s.txt"});
+  EXPECT_NE(run.out.find("Window: maximised with a title bar (Firefox: full screen)\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("TTL output: off: no ttl.txt\n"), std::string::npos) << run.out;
+  folder.Write("volleta.ini", "\xEF\xBB\xBF; study options\r\n\r\n  FullScreen =  yes \r\n");
+  run = Run({"--check", "s.txt"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(
+      run.out.find("Window: full screen without a title bar (fullscreen = yes in volleta.ini)\n"),
+      std::string::npos)
+      << run.out;
+
+  const std::string ini = (folder.Path() / "volleta.ini").string();
+  for (const auto& [text, fault] : std::vector<std::pair<std::string, std::string>>{
+           {"# x\nfullscreen = maybe\n", " line 2: fullscreen is \"maybe\"; it must be yes or no"},
+           {"fullscreen = no\ncolour = red\n",
+            " line 2: \"colour\" is not an option (the one option is fullscreen)"},
+           {"[volleta]\n", " line 1: \"[volleta]\" is not of the form name = value"}}) {
+    folder.Write("volleta.ini", text);
+    // A session is refused before its settings dialog; --check as well.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"--check", "s.txt"}}) {
+      run = Run(args, "1\n");
+      EXPECT_EQ(run.status, 2) << run.err;
+      EXPECT_EQ(run.err, "Options Problem: " + ini + fault +
+                             ".  See readme.htm for help.  This will end the program.\n");
+    }
+  }
+}
+
 TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {
   // The schedule is refused after the subject has been asked for, so the run
   // ends without opening any window.
@@ -119,6 +156,24 @@ TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {
   run = Run({}, "");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err.find("Problem"), std::string::npos) << run.err;
+
+  // A file typed with another folder is refused, not read from this one.
+  run = Run({}, (folder.Path() / "elsewhere" / "s.txt").string() + "\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("Settings Problem: The settings file \"s.txt\" was picked in "),
+            std::string::npos)
+      << run.err;
+
+  // A faulty ttl.txt is asked about once the schedule has passed; "n" ends
+  // the program before any window, as a cancel does.
+  folder.Write("schedules/sched.txt", k4);
+  folder.Write("ttl.txt", "1,10\n2,20\n3,30\n4,40\n0\n5\n");
+  run = Run({}, "2\nS042\nmaybe\nn\n");
+  EXPECT_EQ(run.status, 1) << run.err;
+  for (const char* text : {"TTL Problem: ttl.txt field 9 (the port address) is 0, out of range",
+                           "Yes or No [y/n]: Yes or No [y/n]: "}) {
+    EXPECT_NE(run.err.find(text), std::string::npos) << text << "\n" << run.err;
+  }
 }
 
 }  // namespace
