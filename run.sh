@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 volleta_ensure_packages "${VOLLETA_BUILD_PACKAGES[@]}" "${VOLLETA_RUN_PACKAGES[@]}"
 cmake --preset default >/dev/null
-cmake --build --preset default -j"$(volleta_jobs)" >/dev/null
+cmake --build --preset default -j"$(volleta_jobs)" --target volleta >/dev/null  # with the experiment and its pictures
 program=build/default/program/volleta
 study=${VOLLETA_STUDY:-study}
 if [[ ! -e $study ]]; then

@@ -22,7 +22,7 @@ condition="4pl - include subject.txt"
 grep -qF "its logs go to $work/study/log" "$work/err" || fail "no word of the logs: $(cat "$work/err")"
 
 # The experimenter's own condition and a session's log row.
-sed -i 's/^Number of throws,30/Number of throws,20/' "$work/study/settings/$condition"
+sed -i 's/^\(Number of throws[^,]*\),30/\1,20/' "$work/study/settings/$condition"
 cp "$work/study/settings/$condition" "$work/edited.txt"
 mkdir -p "$work/study/log"
 printf 'S1,x.txt,12/07/26,12:40,4,1,x.txt,start.htm,A,You,B,C,3\r\n' >"$work/study/log/log.csv"
@@ -32,6 +32,6 @@ cp "$work/study/log/log.csv" "$work/log.csv"
   fail "second run: status $?: $(cat "$work/err")"
 cmp -s "$work/edited.txt" "$work/study/settings/$condition" || fail "the edited condition was replaced"
 cmp -s "$work/log.csv" "$work/study/log/log.csv" || fail "the log was changed"
-grep -q "20" "$work/out" || fail "--check did not read the study's own condition: $(cat "$work/out")"
-git -C "$source_dir" check-ignore -q study || fail "git does not ignore study/"
+grep -qF "Total throws: 20" "$work/out" || fail "--check did not read the study's own condition: $(cat "$work/out")"
+git -C "$source_dir" check-ignore -q study/ || fail "git does not ignore study/"
 exit $((failures > 0))
