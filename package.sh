@@ -49,6 +49,10 @@ rm -rf build/zip && mkdir -p build/zip
 cp -r build/windows/program "build/zip/$name"
 # What runs wrote into the program folder is not part of the release.
 rm -rf "build/zip/$name/log" "build/zip/$name/log-unsaved.csv" "build/zip/$name/html/quindle.htm"
+# The documents readme.htm points to, in the places README.md's links expect.
+mkdir -p "build/zip/$name/docs"
+cp README.md CHANGELOG.md "build/zip/$name/"
+cp docs/*.md "build/zip/$name/docs/"
 rm -f "dist/$name.zip"
 (cd build/zip && cmake -E tar cf "../../dist/$name.zip" --format=zip "$name")
 echo "dist/$name.zip"

@@ -1,7 +1,7 @@
 # The installed layout and the Debian package.
 #   /usr/bin/volleta                        the executable
 #   /usr/share/volleta/experiment/          the bundled experiment, copied by --new-study
-#   /usr/share/doc/volleta/                 README.md and docs/ttl.md
+#   /usr/share/doc/volleta/                 README.md, CHANGELOG.md and the docs readme.htm names
 # The program finds its experiment relative to its own folder, so the layout
 # also runs from a staging root (DESTDIR, an unpacked package).
 include(GNUInstallDirs)
@@ -16,8 +16,11 @@ install(TARGETS volleta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/experiment/ DESTINATION ${VOLLETA_INSTALL_EXPERIMENT_DIR}
         PATTERN log EXCLUDE
         PATTERN quindle.htm EXCLUDE)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/ttl.md
+# The documents keep their places relative to README.md, whose links point into docs/.
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/CHANGELOG.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+        FILES_MATCHING PATTERN "*.md" PATTERN screenshots EXCLUDE)
 
 # CPack's DEB generator: the package version is the project's, the file list
 # is the install rules above, and dpkg-shlibdeps finds the shared libraries'
@@ -25,8 +28,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/ttl.md
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME volleta)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Volleta maintainers <volleta@example.org>" CACHE STRING
-    "The Debian package's Maintainer field")
+# The project's contact and homepage as the README's "Contact" states them.
+set(CPACK_PACKAGE_CONTACT "The Volleta project <volleta@volleta.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "ball-tossing game for psychology experiments on social exclusion")
 set(CPACK_PACKAGE_DESCRIPTION

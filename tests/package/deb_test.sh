@@ -43,7 +43,7 @@ share=./usr/share/volleta/experiment
 for path in ./usr/bin/volleta "$share/settings/4pl - ostracize subject.txt" \
             "$share/schedules/3pl - include subject.txt" "$share/html/template.htm" \
             "$share/html/anim/4player/1to3.gif" "$share/html/faces/blue.png" "$share/readme.htm" \
-            ./usr/share/doc/volleta/README.md; do
+            ./usr/share/doc/volleta/README.md ./usr/share/doc/volleta/docs/ttl.md; do
   grep -qF -- " $path" <<<"$listing" || fail "the package does not hold $path"
 done
 grep -E 'quindle|/log/|/program/' <<<"$listing" &&
@@ -51,6 +51,12 @@ grep -E 'quindle|/log/|/program/' <<<"$listing" &&
 
 version=$("$program" --version)
 [[ $version == "volleta $(dpkg-deb -f "$deb" Version)" ]] || fail "package version vs $version"
+# Maintainer and Homepage are the ones the README gives its readers.
+readme=$(cat "$(dirname "$0")/../../README.md")
+for field in Maintainer Homepage; do
+  value=$(dpkg-deb -f "$deb" "$field")
+  [[ -n $value && $readme == *"$value"* ]] || fail "$field \"$value\" is not the README's"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in "chromium | chromium-browser | firefox-esr | firefox" libc6 libstdc++6; do
   [[ $depends == *"$dep"* ]] || fail "Depends lacks $dep: $depends"

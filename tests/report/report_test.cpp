@@ -165,18 +165,25 @@ TEST(ExportTest, OneRowPerThrowQuotedAndBlankWhereTheLogsHaveNothing) {
   const std::string csv = ThrowsCsv(ReadLogs(kFixture));
   const auto records = ParseCsv(csv);
   ASSERT_EQ(records.size(), 1u + 6 + 6 + 4 + 2);
-  EXPECT_EQ(records[0].fields.size(), 14u);
+  EXPECT_EQ(records[0].fields.size(), 15u);
   EXPECT_TRUE(std::all_of(records.begin(), records.end(), [](const CsvRecord& r) {
-    return r.error.empty() && r.fields.size() == 14;
+    return r.error.empty() && r.fields.size() == 15;
   }));
   EXPECT_EQ(records[1].fields[1], kZoe);
   const auto lines = platform::SplitLines(csv);
   EXPECT_EQ(lines[0], kThrowsColumns);
   const std::string a =
-      "1,\"Zo\xC3\xAB \"\"Z\"\", \xC3\x85s\",4pl - include subject.txt,03/14/25,09:26,4,";
+      "1,\"Zo\xC3\xAB \"\"Z\"\", \xC3\x85s\",4pl - include "
+      "subject.txt,03/14/25,09:26,2025-03-14T09:26,4,";
   EXPECT_EQ(lines[1], a + "1,1,2,8000,,8016,0,1");
   EXPECT_EQ(lines[2], a + "2,2,3,9500,1500,,1,0");
-  EXPECT_EQ(lines[16], "3,S3,3pl - ostracize subject.txt,03/15/25,11:00,3,4,3,0,,,,0,0");
+  EXPECT_EQ(lines[16],
+            "3,S3,3pl - ostracize subject.txt,03/15/25,11:00,2025-03-15T11:00,3,4,3,0,,,,0,0");
+  // A date or time not in the logs' own form is no date: left empty rather than guessed.
+  EXPECT_EQ(IsoStarted("12/07/26", "23:59"), "2026-12-07T23:59");
+  EXPECT_EQ(IsoStarted("13/07/26", "12:40"), "");
+  EXPECT_EQ(IsoStarted("2026-12-07", "12:40"), "");
+  EXPECT_EQ(IsoStarted("12/07/26", "12.40"), "");
   EXPECT_EQ(Count(csv, "\r\n"), records.size());
 }
 

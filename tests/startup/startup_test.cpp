@@ -1,6 +1,11 @@
 // The real executable, started in a throw-away program folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "platform/file_io.hpp"
 #include "support/program_folder.hpp"
 #include "support/run_program.hpp"
 
@@ -177,3 +182,38 @@ TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {
 }
 
 }  // namespace
+
+// The options --help prints and the ones the documents name are the same set: each option is
+// in the README's reference, and no document names one the program does not have.
+TEST(DocsTest, EveryOptionIsDocumentedAndEveryDocumentedOptionExists) {
+  const auto help = RunVolleta({"--help"});
+  ASSERT_EQ(help.status, 0) << help.err;
+  const std::regex option("(^|[^\\w-])(--[a-z][a-z0-9-]*)");
+  auto options = [&](const std::string& text) {
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
+         it != std::sregex_iterator(); ++it) {
+      found.insert((*it)[2]);
+    }
+    return found;
+  };
+  const std::set<std::string> program = options(help.out);
+  ASSERT_GT(program.size(), 10u) << help.out;
+
+  const std::filesystem::path source = VOLLETA_SOURCE_DIR;
+  const std::string readme = platform::ReadFileBytes(source / "README.md").value_or("");
+  const auto start = readme.find("\n### Options\n");
+  ASSERT_NE(start, std::string::npos) << "README.md has no \"### Options\" reference";
+  const std::string reference = readme.substr(start, readme.find("\n#", start + 1) - start);
+  for (const std::string& name : program) {
+    EXPECT_NE(reference.find("`" + name), std::string::npos)
+        << name << " is not in README.md's options reference";
+  }
+  for (const char* document : {"README.md", "experiment/readme.htm"}) {
+    const auto text = platform::ReadFileBytes(source / document);
+    ASSERT_TRUE(text) << document;
+    for (const std::string& name : options(*text)) {
+      EXPECT_TRUE(program.count(name)) << document << " names " << name << ", which --help lacks";
+    }
+  }
+}
