@@ -35,6 +35,7 @@ std::int16_t TtlPort = 0;
 std::int16_t TtlValue = 0;
 session::Value TtlDuration;
 std::string TtlDevice;
+std::string TtlOffReason;
 
 browser::Browser* Browser = nullptr;
 Class1* BrowserEvents = nullptr;
@@ -68,6 +69,7 @@ void ResetSession() {
   TtlValue = 0;
   TtlDuration = {};
   TtlDevice.clear();
+  TtlOffReason.clear();
   Browser = nullptr;
   BrowserEvents = nullptr;
 }

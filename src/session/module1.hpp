@@ -77,6 +77,8 @@ extern session::Value TtlDuration;
 // The output device named in ttl.txt, as written ("/dev/ttyACM0@9600"); empty:
 // the parallel port at TtlPort.
 extern std::string TtlDevice;
+// Why TTL output is off although ttl.txt exists (its fault); empty otherwise.
+extern std::string TtlOffReason;
 
 // The browser window and its event sink; owned elsewhere, set by start-up.
 extern browser::Browser* Browser;

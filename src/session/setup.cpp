@@ -66,10 +66,12 @@ void RunSetUp(SetUpMode mode) {
 
   TtlEnabled = false;
   std::string why;
+  TtlOffReason.clear();
   if (ReadTtlConfiguration(&why)) {
     TtlEnabled = true;
   } else if (!why.empty()) {
     std::cerr << "TTL output is off: " << why << "." << std::endl;
+    TtlOffReason = why;
   }
 }
 

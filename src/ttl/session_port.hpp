@@ -62,6 +62,11 @@ void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log
 // Closes the session's port; call it before the event loop goes.
 void ClosePortForSession();
 
+// Where the session's pulses go, for the session record: "dry run to FILE",
+// the device as named ("/dev/ttyACM0@115200", "COM3@9600", "/dev/parport0"),
+// or "LPT 888 (how it is reached)"; empty while TTL output is off.
+const std::string& SessionPortDescription();
+
 // --check, after the TTL configuration is read: opens the port a session
 // would open (refused as at start-up when it can't be) and, except for a port
 // log, writes 0 to it. Returns what --check reports: the port, and whether
