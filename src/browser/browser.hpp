@@ -32,6 +32,16 @@ class Browser {
   }
 };
 
+// What a page of the window found out about it, as it reported it: the
+// browser's name and version, the screen's size in CSS pixels ("1920x1080")
+// and the frame rate measured over requestAnimationFrame ("60.0"); a report
+// may leave some of them empty.
+struct PageFacts {
+  std::string browser;
+  std::string screen;
+  std::string frame_rate;
+};
+
 // Receives the window's events.
 class BrowserEvents {
  public:
@@ -47,6 +57,8 @@ class BrowserEvents {
     static_cast<void>(navigation);
     static_cast<void>(time);
   }
+  // A page of the window reported what it found (see PageFacts).
+  virtual void Sink_PageFacts(const PageFacts& facts) { static_cast<void>(facts); }
 };
 
 }  // namespace browser

@@ -13,6 +13,7 @@
 
 #include "browser/navigation_reply.hpp"
 #include "browser/page_script.hpp"
+#include "browser/url_path.hpp"
 #include "platform/event_loop.hpp"
 #include "platform/fields.hpp"
 #include "platform/file_io.hpp"
@@ -152,13 +153,16 @@ void HttpSession::Route(const Request& req) {
   const std::string html_path = "/" + site_->prefix + "/html/";
   const bool events = path == events_path && !head;
   const bool socket = path == "/" + site_->prefix + "/socket" && !head;
-  const bool document = !events && !socket && !head && IsDocument(req);
-  if ((events || socket || path.starts_with(html_path)) && !FromTheWindow(req, document)) {
+  const bool facts = path == "/" + site_->prefix + "/facts" && !head;
+  const bool document = !events && !socket && !facts && !head && IsDocument(req);
+  if ((events || socket || facts || path.starts_with(html_path)) && !FromTheWindow(req, document)) {
     ReplyPlain(req, http::status::forbidden, "Forbidden\n");
   } else if (events) {
     StartEventStream(req, query);
   } else if (socket) {
     StartPageSocket(req);
+  } else if (facts) {
+    TakePageFacts(req, query);
   } else if (path.starts_with(html_path)) {
     ServeHtml(req, path.substr(html_path.size()));
   } else {
@@ -257,6 +261,29 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
     res.set(http::field::cache_control, "private, max-age=86400");
   }
   Reply(std::move(res), head, req.keep_alive());
+}
+
+void HttpSession::TakePageFacts(const Request& req, std::string_view query) {
+  // name=value pairs, values percent-encoded; each kept short and on one line.
+  PageFacts facts;
+  while (!query.empty()) {
+    const std::size_t amp = query.find('&');
+    const std::string_view pair = query.substr(0, amp);
+    query = amp == std::string_view::npos ? std::string_view() : query.substr(amp + 1);
+    const std::size_t eq = pair.find('=');
+    if (eq == std::string_view::npos) continue;
+    std::optional<std::string> value = PercentDecode(pair.substr(eq + 1));
+    if (!value) continue;
+    std::erase_if(*value, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+    if (value->size() > 100) value->resize(100);
+    const std::string_view name = pair.substr(0, eq);
+    if (name == "browser") facts.browser = std::move(*value);
+    if (name == "screen") facts.screen = std::move(*value);
+    if (name == "hz") facts.frame_rate = std::move(*value);
+  }
+  platform::RunHandler([&] { navigation_->RaisePageFacts(facts); });
+  if (!stream_.socket().is_open()) return;  // the handler shut the server down
+  Reply(Response{http::status::no_content, req.version()}, false, req.keep_alive());
 }
 
 void HttpSession::StartEventStream(const Request& req, std::string_view query) {

@@ -63,6 +63,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   // Hands the connection over to a page socket, when the upgrade request
   // comes from a page of this server.
   void StartPageSocket(const Request& req);
+  // A page's report of the window (page_script.js): browser, screen, frame rate.
+  void TakePageFacts(const Request& req, std::string_view query);
 
   // Sends `res` with the common headers; HEAD answers carry no body. Reads
   // the next request afterwards when `keep_alive`.

@@ -69,6 +69,10 @@ class NavigationState {
   // Raises the presented event; nothing once detached. What the handler
   // throws is passed on.
   void RaisePresented(std::uint64_t number, double time);
+  // Raises the page-facts event; nothing once detached.
+  void RaisePageFacts(const PageFacts& facts) {
+    if (events_ != nullptr) events_->Sink_PageFacts(facts);
+  }
   // The event owed to a page whose stream opens knowing `known` navigations.
   std::optional<std::string> CatchUp(std::uint64_t known) const;
 

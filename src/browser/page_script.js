@@ -288,10 +288,54 @@
     requestAnimationFrame(tick);
   }
 
+  // ---- What the window is, for the session record: the browser and its
+  // version and the screen at once, the frame rate over 30 animation frames.
+  // Each once a run; a page left too soon leaves it to the next page.
+  function reportFacts() {
+    function once(key, query) {
+      key = "volleta-" + key + base;
+      try { if (sessionStorage.getItem(key)) return; } catch (e) {}
+      fetch(base + "facts?" + query, { cache: "no-store" }).then(function (r) {
+        try { if (r.ok) sessionStorage.setItem(key, "1"); } catch (e) {}
+      }, function () {});
+    }
+    browserName(function (name) {
+      once("browser", "browser=" + encodeURIComponent(name) + "&screen=" + screen.width + "x" +
+          screen.height);
+    });
+    var frames = 0, t0 = 0;
+    function frame(t) {
+      if (frames++ === 0) t0 = t;
+      if (frames <= 30) requestAnimationFrame(frame);
+      else once("hz", "hz=" + (30000 / (t - t0)).toFixed(1));
+    }
+    requestAnimationFrame(frame);
+  }
+  function browserName(done) {
+    var ua = navigator.userAgent, m = /Firefox\/([\d.]+)/.exec(ua);
+    if (m) { done("Firefox " + m[1]); return; }
+    var fallback = function () {
+      m = /(Edg|Chrome)\/([\d.]+)/.exec(ua);
+      done(m ? (m[1] === "Edg" ? "Microsoft Edge " : "Chrome ") + m[2] : ua);
+    };
+    var data = navigator.userAgentData;
+    if (!data || !data.getHighEntropyValues) { fallback(); return; }
+    data.getHighEntropyValues(["fullVersionList"]).then(function (v) {
+      // The browser's own brand ("Google Chrome", "Microsoft Edge"), else Chromium's.
+      var list = (v.fullVersionList || []).filter(function (b) {
+        return !/Not.?A.?Brand/i.test(b.brand);
+      });
+      var own = list.filter(function (b) { return !/^Chromium$|Headless/.test(b.brand); })[0];
+      var pick = own || list.filter(function (b) { return b.brand === "Chromium"; })[0];
+      if (pick) done(pick.brand + " " + pick.version); else fallback();
+    }, fallback);
+  }
+
   // Pages kept in the back-forward cache must not hold a connection.
   addEventListener("pagehide", shut);
   addEventListener("pageshow", function (e) { if (e.persisted) open(); });
   var load = performance.getEntriesByType ? performance.getEntriesByType("navigation")[0] : null;
   presented(number, first, load && load.responseStart);
   open();
+  reportFacts();
 })();

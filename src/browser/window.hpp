@@ -55,6 +55,9 @@ class Window final : public Browser {
 
   // Whether a browser was launched and is running.
   bool Launched() const { return launcher_ && launcher_->Running(); }
+  // Whether the start page's address was printed for someone to open, no
+  // browser having been launched.
+  bool AddressOnly() const { return address_only_; }
 
  private:
   void Open(const std::string& url);

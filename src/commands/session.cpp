@@ -2,6 +2,7 @@
 #include <boost/asio/io_context.hpp>
 
 #include "commands/commands.hpp"
+#include "game/run_record.hpp"
 #include "game/terminal.hpp"
 #include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
@@ -22,6 +23,7 @@ int PlayGame(const StartOptions& options) {
   // and the loop goes on with the next event.
   platform::SetFailureReport(game::ReportProblem);
   int status = platform::kExitOk;
+  game::BeginRunRecord();
   {
     frmMain form(io, options);
     try {
@@ -30,6 +32,7 @@ int PlayGame(const StartOptions& options) {
     } catch (const platform::ProgramEnd& end) {
       status = end.Status();
     }
+    game::FinishRunRecord(options, {form.GameStarted, form.GameOver, form.AddressOnly(), status});
   }
   ttl::UnloadForm();
   platform::SetFailureReport(nullptr);

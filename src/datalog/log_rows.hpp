@@ -27,8 +27,9 @@ inline constexpr std::chrono::milliseconds kLockWait{10000};
 // one write under an exclusive lock on the file, then flushes it to disk. A
 // short write is cut back off so no half row stays behind. Returns false with
 // the reason in `error`, also when the file stays locked beyond `lock_wait`.
+// A `header` goes in front of the row when the file is empty.
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
-               std::chrono::milliseconds lock_wait = kLockWait);
+               std::chrono::milliseconds lock_wait = kLockWait, std::string_view header = {});
 
 // Where one of the game's rows went.
 struct RowOutcome {

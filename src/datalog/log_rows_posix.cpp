@@ -18,7 +18,7 @@ std::string Reason(int error_number) { return std::strerror(error_number); }
 }  // namespace
 
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
-               std::chrono::milliseconds lock_wait) {
+               std::chrono::milliseconds lock_wait, std::string_view header) {
   // Made here, or there already: a new file's folder entry is synced too.
   bool created = true;
   int fd;
@@ -44,6 +44,11 @@ bool AppendRow(const std::filesystem::path& file, std::string_view row, std::str
   }
   struct stat before {};
   const bool have_size = ::fstat(fd, &before) == 0;
+  std::string with_header;
+  if (!header.empty() && have_size && before.st_size == 0) {
+    with_header = std::string(header) + std::string(row);
+    row = with_header;
+  }
   ssize_t written;
   do {
     written = ::write(fd, row.data(), row.size());

@@ -31,7 +31,7 @@ int OpenForAppend(const std::filesystem::path& file, bool create_new) {
 }  // namespace
 
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
-               std::chrono::milliseconds lock_wait) {
+               std::chrono::milliseconds lock_wait, std::string_view header) {
   // Made here, or there already: a new file's folder entry is synced too.
   bool created = true;
   int fd = OpenForAppend(file, true);
@@ -55,6 +55,11 @@ bool AppendRow(const std::filesystem::path& file, std::string_view row, std::str
   const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
   LARGE_INTEGER before{};
   const bool have_size = ::GetFileSizeEx(handle, &before) != 0;
+  std::string with_header;
+  if (!header.empty() && have_size && before.QuadPart == 0) {
+    with_header = std::string(header) + std::string(row);
+    row = with_header;
+  }
   LARGE_INTEGER end{};
   DWORD written = 0;
   bool ok = ::SetFilePointerEx(handle, {}, &end, FILE_END) &&

@@ -1,6 +1,7 @@
 #include "game/class1.hpp"
 
 #include "game/catches.hpp"
+#include "game/run_record.hpp"
 #include "game/show.hpp"
 #include "game/terminal.hpp"
 #include "platform/clock.hpp"
@@ -95,6 +96,8 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
 void Class1::Sink_Presented(std::uint64_t navigation, double time) {
   game::RecordOnset(navigation, time);
 }
+
+void Class1::Sink_PageFacts(const browser::PageFacts& facts) { game::RecordPageFacts(facts); }
 
 void Class1::Sink_OnQuit() {
   if (Module1::TtlEnabled) ttl::UnloadForm();

@@ -32,6 +32,7 @@ class Class1 final : public browser::BrowserEvents {
   void Sink_BeforeNavigate2(const std::string& URL) override;
   void Sink_OnQuit() override;
   void Sink_Presented(std::uint64_t navigation, double time) override;
+  void Sink_PageFacts(const browser::PageFacts& facts) override;
 
   // Sends the window to a page of the game's own and remembers it as the page
   // the window should show.

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "game/frm_main.hpp"
+#include "game/run_record.hpp"
 #include "game/terminal.hpp"
 #include "lsl/outlets.hpp"
 #include "platform/clock.hpp"
@@ -34,6 +35,7 @@ void frmMain::Form_Load() {
   Module1::Browser = window_.get();
   Events.Sink = Module1::Browser;
   Events.Show(platform::ProgramFolder() / "html" / platform::PathOf(Module1::StartPage));
+  game::RecordStartPageShown();
 }
 
 // A second passes, with the loop running, before the window opens.

@@ -6,6 +6,7 @@
 
 #include "datalog/log_rows.hpp"
 #include "game/catches.hpp"
+#include "game/run_record.hpp"
 #include "game/show.hpp"
 #include "game/terminal.hpp"
 #include "platform/dialogs.hpp"
@@ -105,6 +106,7 @@ void frmMain::WriteData() {
     const std::vector<datalog::RowOutcome> outcomes = datalog::WriteGameRows(
         options_.log_folder.empty() ? datalog::StudyLogFolder() : options_.log_folder);
     for (const datalog::RowOutcome& outcome : outcomes) game::ReportLogRow(outcome);
+    game::RecordGameRows(outcomes);
     problem = datalog::ProblemMessage(outcomes);
   } catch (const std::exception& e) {
     problem = std::string("Writing this game's log rows failed: ") + e.what();

@@ -46,6 +46,8 @@ class frmMain {
   void WriteData();
   // The window asked for the thank-you page: a pilot game ends here.
   void ThankYouShown();
+  // No browser was launched: the start page's address was printed instead.
+  bool AddressOnly() const { return window_ && window_->AddressOnly(); }
 
   platform::Timer Timer1;
   platform::Timer Timer2;

@@ -68,6 +68,8 @@ void ReportLogRow(const datalog::RowOutcome& o) {
 
 void ReportWindowClosed() { Line("browser window closed: the program ends"); }
 
+void ReportSummary(const std::string& line) { Line(line); }
+
 void ReportProblem(const std::string& what) { Write("problem: " + what); }
 
 void SetQuiet(bool quiet) { g_quiet = quiet; }

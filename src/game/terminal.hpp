@@ -20,6 +20,8 @@ void ReportGameOver();
 // Where one of the game's log rows went.
 void ReportLogRow(const datalog::RowOutcome& outcome);
 void ReportWindowClosed();
+// A line of the run's summary, at its end.
+void ReportSummary(const std::string& line);
 // A failure the game steps over (a page that could not be written, say);
 // reported even when quiet.
 void ReportProblem(const std::string& what);

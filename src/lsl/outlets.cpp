@@ -204,11 +204,13 @@ class Outlets {
 #endif
 
 std::unique_ptr<Outlets> g_outlets;
+std::string g_description = "off";
 
 }  // namespace
 
 void OpenOutletsForSession(boost::asio::io_context& io, const SessionFacts& facts) {
   g_outlets.reset();
+  g_description = "off";
   const std::optional<LslFile> file = ReadLslFile();
   if (!file) return;
   const StreamNames names = NamesFor(*file, facts.pilot);
@@ -221,7 +223,11 @@ void OpenOutletsForSession(boost::asio::io_context& io, const SessionFacts& fact
                                      session::kEndsProgram);
   }
   Say("publishing \"" + names.markers + "\" and \"" + names.onsets + "\"");
+  g_description = "streams \"" + names.markers + "\" and \"" + names.onsets + "\" (values " +
+                  (Module1::TtlEnabled ? "TTL codes" : "player numbers") + ")";
 }
+
+const std::string& OutletsDescription() { return g_description; }
 
 void CloseOutletsForSession() { g_outlets.reset(); }
 

@@ -32,6 +32,10 @@ void OpenOutletsForSession(boost::asio::io_context& io, const SessionFacts& fact
 // Takes the outlets down; call it before the event loop goes.
 void CloseOutletsForSession();
 
+// What the session published, for its record: "off", or the two streams'
+// names and what their values are.
+const std::string& OutletsDescription();
+
 // The LSL clock now, in seconds (0 while the outlets are not open).
 double LocalClock();
 

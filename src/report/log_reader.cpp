@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "datalog/session_record.hpp"
 #include "platform/file_io.hpp"
 #include "session/ball.hpp"
 #include "session/pilot_id.hpp"
@@ -250,6 +251,13 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
   LogSet set = JoinLogs(log_text, time_text, onset_text,
                         pilot_folder.value_or(folder.filename() == datalog::kPilotFolder));
   set.folder = folder;
+  if (const std::optional<std::string> sessions =
+          ReadLog(folder / datalog::kSessionRecord, false)) {
+    for (datalog::CsvRecord& record : datalog::ParseCsv(*sessions)) {
+      if (record.line == 1) continue;  // the header
+      set.sessions.push_back(std::move(record.fields));
+    }
+  }
   return set;
 }
 

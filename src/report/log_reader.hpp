@@ -55,6 +55,8 @@ struct LogSet {
   bool has_onset_file = false;
   std::vector<Game> games;  // in log.csv order
   std::vector<LogProblem> problems;
+  // sessions.csv's rows below its header, as written; none without the file.
+  std::vector<std::vector<std::string>> sessions;
 };
 
 // The log folder or one of its logs could not be read.

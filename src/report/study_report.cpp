@@ -9,6 +9,7 @@
 #include <set>
 
 #include "datalog/log_schema.hpp"
+#include "datalog/session_record.hpp"
 #include "platform/clock.hpp"
 #include "report/svg_timeline.hpp"
 
@@ -256,6 +257,26 @@ std::string StudyReportHtml(const LogSet& logs) {
         game_notes.insert(game_notes.end(), more.begin(), more.end());
       }
       html += GameRow(*game, game_notes);
+    }
+    html += "</table>\n";
+  }
+
+  html += "<h2 id=\"sessions\">Sessions</h2>\n";
+  if (logs.sessions.empty()) {
+    html +=
+        "<p>No session record (" + std::string(datalog::kSessionRecord) + ") in this folder.</p>\n";
+  } else {
+    html += "<p class=\"small\">Every run that showed the start page, from " +
+            std::string(datalog::kSessionRecord) +
+            ", whatever its end.</p>\n<table class=\"sessions\">\n<tr>";
+    for (std::string_view column : datalog::kSessionColumns) {
+      html += "<th>" + HtmlEscape(std::string(column)) + "</th>";
+    }
+    html += "</tr>\n";
+    for (const std::vector<std::string>& row : logs.sessions) {
+      html += "<tr>";
+      for (const std::string& field : row) html += Cell(HtmlEscape(field));
+      html += "</tr>\n";
     }
     html += "</table>\n";
   }

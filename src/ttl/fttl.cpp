@@ -15,6 +15,8 @@ fTTL* g_form = nullptr;
 // The port stays open until the next SetPort, outliving fTTL.
 std::unique_ptr<ttl::Port> g_port;
 bool g_write_failed = false;
+int g_codes_sent = 0;
+std::string g_fault;
 
 void Write(std::int16_t address, std::int16_t value) {
   if (g_port == nullptr || g_write_failed) return;
@@ -22,6 +24,8 @@ void Write(std::int16_t address, std::int16_t value) {
   if (!g_port->Outp(static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(value),
                     &error)) {
     ttl::ReportWriteFailure(address, value, error);
+  } else if (value != 0) {
+    ++g_codes_sent;
   }
 }
 
@@ -65,15 +69,21 @@ Port* CurrentPort() { return g_port.get(); }
 void SetPort(std::unique_ptr<Port> port) {
   g_port = std::move(port);
   g_write_failed = false;
+  g_codes_sent = 0;
+  g_fault.clear();
 }
+
+int CodesSent() { return g_codes_sent; }
+const std::string& WriteFault() { return g_fault; }
 
 void ReportWriteFailure(std::int16_t address, std::int16_t value, const std::string& error) {
   // A port that vanished mid-session must not end it: say so once, go on
   // without pulses.
   if (g_write_failed) return;
   g_write_failed = true;
-  std::cerr << "TTL Problem: writing " << value << " to port " << address << " failed (" << error
-            << "); no further TTL pulses are sent in this session." << std::endl;
+  g_fault = "writing " + std::to_string(value) + " to port " + std::to_string(address) +
+            " failed (" + error + "); no further TTL pulses are sent in this session.";
+  std::cerr << "TTL Problem: " << g_fault << std::endl;
 }
 
 fTTL* LoadedForm() { return g_form; }

@@ -21,4 +21,9 @@ class Port {
 Port* CurrentPort();
 void SetPort(std::unique_ptr<Port> port);
 
+// Since the last SetPort: how many codes (non-zero bytes) the port took, and
+// the write failure that stopped the pulses (one line; empty when none).
+int CodesSent();
+const std::string& WriteFault();
+
 }  // namespace ttl

@@ -37,6 +37,15 @@ OpenedPort OpenDevice(std::uint16_t address, const DeviceChoice& choice,
   return OpenSystemDevice(*device, where, address, io, env);
 }
 
+// The device as the session record names it: its path, a serial one's speed after "@".
+std::string DeviceName(const std::string& named) {
+  std::string ignored;
+  const std::optional<session::OutputDevice> device = session::ParseTtlDevice(named, &ignored);
+  if (!device) return named;
+  if (device->kind == session::OutputDevice::Kind::kParallel) return device->path;
+  return device->path + "@" + std::to_string(device->speed);
+}
+
 [[noreturn]] void RefuseUnopenedPort(const OpenedPort& opened) {
   session::Refuse(kTtlProblem,
                   "TTL output is switched on by ttl.txt, but its port cannot be "
@@ -64,12 +73,20 @@ OpenedPort OpenPort(std::uint16_t address, const std::string& device,
 void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log_file,
                         const std::string& device_override, const PortEnvironment& env) {
   using namespace Module1;
+  // Nothing of an earlier session (a pilot's games share the process) is counted.
+  SetPort(nullptr);
   if (!TtlEnabled) return;
   const DeviceChoice choice = ChooseDevice(device_override);
   OpenedPort opened = OpenPort(static_cast<std::uint16_t>(TtlPort), choice.device, choice.source,
                                port_log_file, io, env);
   if (!opened.port) RefuseUnopenedPort(opened);
-  TtlState = port_log_file.empty() ? opened.port->Describe() : "dry run to " + port_log_file;
+  if (!port_log_file.empty()) {
+    TtlState = "dry run to " + port_log_file;
+  } else if (!choice.device.empty()) {
+    TtlState = DeviceName(choice.device);
+  } else {
+    TtlState = "LPT " + std::to_string(TtlPort) + " (" + opened.port->Describe() + ")";
+  }
   SetPort(std::move(opened.port));
   LoadForm();
 }

@@ -53,9 +53,10 @@ OpenedPort OpenPort(std::uint16_t address, const std::string& device,
 // Start-up, after the TTL configuration is read: when TTL output is on,
 // opens the port for TtlPort and the device (`device_override` from
 // --ttl-device, else TtlDevice; see OpenPort), makes it the current port and
-// loads fTTL; TtlState then names the port. When the port cannot be opened, shows a "TTL Problem"
-// box and ends the program with status 2. With TTL output off it does nothing, even with a port log
-// file. `io` is the game's event loop.
+// loads fTTL; TtlState then names where the pulses go: "dry run to FILE", the device as named
+// ("/dev/ttyACM0@115200", "COM3@9600", "/dev/parport0") or "LPT 888 (how it is reached)". When the
+// port cannot be opened, shows a "TTL Problem" box and ends the program with status 2. With TTL
+// output off it does nothing, even with a port log file. `io` is the game's event loop.
 void OpenPortForSession(boost::asio::io_context& io, const std::string& port_log_file,
                         const std::string& device_override = "",
                         const PortEnvironment& env = PortEnvironment());

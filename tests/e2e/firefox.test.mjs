@@ -7,7 +7,7 @@ import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { THROWS, start, checkLogs, ownEnvironment } from './lib/game_run.mjs';
+import { THROWS, start, checkLogs, ownEnvironment, rows } from './lib/game_run.mjs';
 
 const FIREFOX = process.env.FIREFOX_PATH || '/usr/bin/firefox-esr';
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-firefox-'));
@@ -56,4 +56,7 @@ test('a 3-player game in Firefox in the swap path', { skip: !(await fs.stat(FIRE
   }
   run.child.kill('SIGTERM');
   await run.ends();
+  // The session record names the browser the page ran in.
+  const [, record] = await rows(run.folder, 'sessions.csv');
+  assert.match(record, /,none \(--no-browser\): Firefox \d+\.\d+[^,]*,\d+x\d+,\d+\.\d,/);
 });

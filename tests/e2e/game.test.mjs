@@ -214,6 +214,18 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
     if (players === 3) await page.close();
     else run.child.kill('SIGTERM');
     await run.ends();
+    // The session record: what the page found of the window it ran in (a game's pages show for
+    // seconds, far more than the frames the rate is measured over).
+    const [header, record, ...more] = await rows(run.folder, 'sessions.csv');
+    assert.equal(more.length, 0);
+    const fields = Object.fromEntries(header.trim().split(',').map((name, i) =>
+      [name, record.trim().split(',')[i]]));
+    assert.match(fields.browser, /^none \(--no-browser\): (Chromium|Google Chrome) \d+(\.\d+){3}$/);
+    assert.match(fields.screen, /^[1-9]\d*x[1-9]\d*$/);
+    assert.match(fields['frame rate Hz'], /^\d+\.\d$/);
+    assert.equal(fields.outcome, 'completed');
+    assert.match(fields['lag max ms'], /^-?\d+(\.5)?$/);
+    assert.match(run.stderr(), /session record: .*sessions\.csv/);
   });
 }
 

@@ -13,6 +13,7 @@
 
 #include "browser/pilot_participant.hpp"
 #include "datalog/log_schema.hpp"
+#include "datalog/session_record.hpp"
 #include "support/program_folder.hpp"
 #include "support/run_program.hpp"
 
@@ -129,6 +130,32 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
           << id << ": " << strategy << " chose " << chose;
     }
   }
+  // Each game's session record: what the headless window was, and its display lag.
+  const auto records = datalog::ParseCsv(folder.Read("log/pilot/sessions.csv"));
+  ASSERT_EQ(records.size(), kGames + 1u);
+  EXPECT_TRUE(std::ranges::equal(records[0].fields, datalog::kSessionColumns));
+  for (int g = 1; g <= kGames; ++g) {
+    const std::vector<std::string>& r = records[g].fields;
+    ASSERT_EQ(r.size(), datalog::kSessionColumns.size()) << records[g].line;
+    EXPECT_EQ(r[datalog::kSubjectColumn], throws[g].fields[0]);
+    EXPECT_EQ(r[datalog::kOutcomeColumn], "completed");
+    EXPECT_EQ(r[datalog::kTtlColumn], "off: no ttl.txt");
+    EXPECT_EQ(r[datalog::kDisplayColumn], "swap");
+    EXPECT_TRUE(
+        std::regex_match(r[datalog::kBrowserColumn], std::regex(R"(Chromium \d+(\.\d+){3})")))
+        << r[datalog::kBrowserColumn];
+    EXPECT_TRUE(std::regex_match(r[datalog::kScreenColumn], std::regex(R"([1-9]\d*x[1-9]\d*)")))
+        << r[datalog::kScreenColumn];
+    // Measured once a page has run 30 frames: a game played at high speed may end before.
+    const std::string& hz = r[datalog::kFrameRateColumn];
+    EXPECT_TRUE(hz.empty() || std::regex_match(hz, std::regex(R"(\d+\.\d)"))) << hz;
+    EXPECT_EQ(r[datalog::kLagMaxColumn].empty(), r[datalog::kLagMedianColumn].empty());
+    if (!r[datalog::kLagMaxColumn].empty()) {
+      EXPECT_GE(std::stod(r[datalog::kLagMaxColumn]), std::stod(r[datalog::kLagMedianColumn]));
+    }
+  }
+  EXPECT_NE(folder.Read("log/pilot/report.html").find("<h2 id=\"sessions\">"), std::string::npos);
+
   // A loaded machine only ever makes a tick late, never early; the median stands for a delay
   // drawn from the settings' range even if up to half the ticks came late.
   ASSERT_GE(tick_intervals.size(), 20u);

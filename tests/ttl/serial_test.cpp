@@ -10,14 +10,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/http.hpp>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <utility>
 
+#include "datalog/log_schema.hpp"
+#include "datalog/session_record.hpp"
 #include "session/module1.hpp"
 #include "session/ttl_config.hpp"
 #include "support/program_folder.hpp"
@@ -107,8 +112,13 @@ class SerialTest : public ::testing::Test {
   // A whole game through the real program, the subject throwing to Players 1,
   // 3 and 4 in turn; `after_first_throw` runs once the first throw is reported.
   // Returns the exit status once the game is over and the window closed.
-  int PlayGame(const std::function<void()>& after_first_throw = [] {}) {
-    testing_support::RunningVolleta run(Args({"--no-browser", "short.txt"}), "S1\n");
+  // `options` come before the others; with --port-log no pulse reaches the device.
+  int PlayGame(
+      const std::function<void()>& after_first_throw = [] {},
+      std::vector<std::string> options = {}) {
+    const bool to_device = options.empty();
+    options.insert(options.end(), {"--no-browser", "short.txt"});
+    testing_support::RunningVolleta run(Args(options), "S1\n");
     const std::string url = run.OutLine().value_or("");
     std::string cookie;
     Navigate(url, "connected.htm", cookie);
@@ -120,7 +130,7 @@ class SerialTest : public ::testing::Test {
       if (line->find("to Player 2 (") == std::string::npos) continue;
       // A subject takes longer than a pulse: let every pulse end first, or the
       // new code would (rightly) cut one short.
-      if (pty_.master >= 0) pty_.Await(2 * pulses);
+      if (pty_.master >= 0 && to_device) pty_.Await(2 * pulses);
       Navigate(url, "2to" + std::string(1, "134"[turn++ % 3]) + ".htm", cookie);
     }
     run.Signal(SIGTERM);
@@ -138,6 +148,24 @@ class SerialTest : public ::testing::Test {
     return pulses.size() < 12 ? "" : pulses.substr(pulses.size() - 12);
   }
 
+  // The session record's rows (its header checked and left out), each by column name.
+  std::vector<std::map<std::string, std::string>> Records() const {
+    const auto records = datalog::ParseCsv(folder_.Read("log/sessions.csv"));
+    EXPECT_FALSE(records.empty());
+    std::vector<std::map<std::string, std::string>> rows;
+    for (const datalog::CsvRecord& record : records) {
+      EXPECT_EQ(record.fields.size(), datalog::kSessionColumns.size()) << record.line;
+      if (record.line == 1) {
+        EXPECT_TRUE(std::ranges::equal(record.fields, datalog::kSessionColumns));
+        continue;
+      }
+      std::map<std::string, std::string>& row = rows.emplace_back();
+      for (std::size_t i = 0; i < record.fields.size() && i < datalog::kSessionColumns.size(); ++i)
+        row[std::string(datalog::kSessionColumns[i])] = record.fields[i];
+    }
+    return rows;
+  }
+
   Pty pty_;
   testing_support::TempProgramFolder folder_;
   std::string err_;
@@ -147,9 +175,80 @@ TEST_F(SerialTest, EveryLoggedCatchSendsItsCodeByteThenAZeroByte) {
   ASSERT_EQ(PlayGame(), 0) << err_;
   EXPECT_EQ(err_.find("TTL Problem"), std::string::npos) << err_;
   pty_.Await();
+  // Every code the device took, the unlogged last catch's too.
+  const std::string sent =
+      std::to_string(std::ranges::count_if(pty_.received, [](char c) { return c != '\0'; }));
   // The subject's catch after the last logged one is sent, not logged.
   if (pty_.received.size() == 14) pty_.received.resize(12);
   EXPECT_EQ(pty_.received, LoggedPulses()) << "each byte as it is, in the log's order";
+
+  const auto records = Records();
+  ASSERT_EQ(records.size(), 1u);
+  const std::string device = pty_.device + "@115200";
+  EXPECT_EQ(records[0].at("ttl"), device);
+  EXPECT_EQ(records[0].at("codes sent"), sent);
+  EXPECT_EQ(records[0].at("ttl fault"), "");
+  EXPECT_EQ(records[0].at("outcome"), "completed");
+  EXPECT_EQ(records[0].at("subject ID"), "S1");
+  EXPECT_EQ(records[0].at("settings file"), "short.txt");
+  EXPECT_EQ(records[0].at("browser"), "none (--no-browser)");
+  EXPECT_EQ(records[0].at("lsl"), "off");
+  EXPECT_TRUE(
+      std::regex_match(records[0].at("started"), std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)")));
+  EXPECT_LE(records[0].at("started"), records[0].at("ended"));
+  ExpectContains(
+      err_, {"run summary: completed",
+             "rows: log.csv, time.csv, onset.csv appended in " + (folder_.Path() / "log").string(),
+             "markers: " + sent + " TTL codes sent to " + device,
+             "session record: " + (folder_.Path() / "log" / "sessions.csv").string()});
+}
+
+// A dry run records where its pulses went; a window closed before the game or
+// mid-game leaves a record too, each under the one header.
+TEST_F(SerialTest, EveryRunThatShowedTheStartPageLeavesARecord) {
+  const std::string port_log = (folder_.Path() / "pulses.txt").string();
+  ASSERT_EQ(PlayGame([] {}, {"--port-log", port_log}), 0) << err_;
+
+  {
+    testing_support::RunningVolleta run(Args({"--no-browser", "short.txt"}), "S2\n");
+    ASSERT_TRUE(run.OutLine());
+    run.Signal(SIGTERM);
+    EXPECT_EQ(run.Wait(), 0) << run.Err();
+  }
+  int shown = 0;
+  {
+    testing_support::RunningVolleta run(Args({"--no-browser", "short.txt"}), "S3\n");
+    std::string cookie;
+    Navigate(run.OutLine().value_or(""), "connected.htm", cookie);
+    for (std::optional<std::string> line; (line = run.ErrLine());) {
+      if (line->find("] throw ") != std::string::npos) break;
+    }
+    run.Signal(SIGTERM);
+    EXPECT_EQ(run.Wait(), 0) << run.Err();
+    // Throws the window showed before it closed; the last of them names the record's.
+    for (std::size_t at = 0; (at = run.Err().find("] throw ", at)) != std::string::npos; ++at)
+      ++shown;
+    ExpectContains(run.Err(), {"rows: none (the game did not finish)",
+                               "TTL codes sent to " + pty_.device + "@115200"});
+  }
+  // Start-up refused before anything was shown: no record.
+  EXPECT_EQ(RunVolleta(Args({"--no-browser", "no-such-settings.txt"}), "S4\n").status, 2);
+
+  const auto records = Records();
+  ASSERT_EQ(records.size(), 3u);
+  std::ifstream recorded(port_log);
+  int codes = 0;  // lines "ms address value"
+  for (std::string line; std::getline(recorded, line);) codes += !line.ends_with(" 0");
+  EXPECT_GE(codes, 6);
+  EXPECT_EQ(records[0].at("ttl"), "dry run to " + port_log);
+  EXPECT_EQ(records[0].at("codes sent"), std::to_string(codes));
+  EXPECT_EQ(records[0].at("outcome"), "completed");
+  EXPECT_EQ(records[0].at("lag max ms"), "") << "no window reported an onset";
+  EXPECT_EQ(records[1].at("subject ID"), "S2");
+  EXPECT_EQ(records[1].at("outcome"), "window closed before the game");
+  EXPECT_EQ(records[2].at("outcome"), "window closed at throw " + std::to_string(shown));
+  EXPECT_EQ(records[1].at("codes sent"), "0");
+  EXPECT_EQ(records[2].at("ttl"), pty_.device + "@115200");
 }
 
 TEST_F(SerialTest, DeviceThatDisappearsMidGameIsReportedOnceAndTheLogsAreKept) {
@@ -163,6 +262,14 @@ TEST_F(SerialTest, DeviceThatDisappearsMidGameIsReportedOnceAndTheLogsAreKept) {
                         "no further TTL pulses are sent"});
   EXPECT_EQ(err_.find("TTL Problem"), err_.rfind("TTL Problem")) << "reported once: " << err_;
   EXPECT_EQ(LoggedPulses().size(), 12u) << folder_.Read("log/log.csv");
+  const auto records = Records();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].at("outcome"), "completed");
+  // The count stops at the fault: the codes before it (all logged catches would be 6).
+  const int sent = std::stoi(records[0].at("codes sent"));
+  EXPECT_TRUE(sent >= 1 && sent < 6) << sent;
+  ExpectContains(records[0].at("ttl fault"),
+                 {"writing ", pty_.device + ": Input/output error", "no further TTL pulses"});
 }
 
 // --check opens the device and writes 0; --ttl-device overrides ttl.txt, and

@@ -1,0 +1,51 @@
+#include "datalog/session_record.hpp"
+
+#include <system_error>
+
+#include "datalog/log_rows.hpp"
+#include "datalog/log_schema.hpp"
+#include "platform/file_lock.hpp"
+
+namespace datalog {
+
+std::string SessionHeader() {
+  std::string line;
+  for (std::string_view column : kSessionColumns) {
+    if (!line.empty()) line += ',';
+    line += CsvField(column);
+  }
+  return line + std::string(kRowEnd);
+}
+
+std::string SessionRow(const SessionFields& fields) {
+  std::string row;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) row += ',';
+    // One line per record whatever a field held.
+    std::string field = fields[i];
+    for (char& c : field) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    row += CsvField(field);
+  }
+  return row + std::string(kRowEnd);
+}
+
+RecordOutcome AppendSessionRecord(const std::filesystem::path& folder,
+                                  const SessionFields& fields) {
+  std::error_code ec;
+  std::string ignored;
+  if (std::filesystem::create_directories(folder, ec)) {
+    platform::SyncFolder(folder.parent_path(), &ignored);
+  }
+  RecordOutcome outcome;
+  outcome.file = folder / kSessionRecord;
+  const std::string row = SessionRow(fields);
+  outcome.appended = AppendRow(outcome.file, row, &outcome.reason, kLockWait, SessionHeader());
+  if (!outcome.appended) {
+    outcome.saved = AppendRow(FallbackFile(), std::string(kSessionRecord) + "," + row, &ignored);
+  }
+  return outcome;
+}
+
+}  // namespace datalog

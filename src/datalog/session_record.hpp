@@ -1,0 +1,59 @@
+#pragma once
+// The session record, log/sessions.csv (log/pilot/sessions.csv for pilots):
+// one row for every run that showed the start page, however it ended, saying
+// how it ran. Its first line names the columns; rows end in CR LF, text fields
+// as in the logs (CsvField).
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace datalog {
+
+inline constexpr std::string_view kSessionRecord = "sessions.csv";
+
+inline constexpr std::array<std::string_view, 16> kSessionColumns = {
+    "version", "started", "ended",         "settings file", "subject ID", "display",
+    "browser", "screen",  "frame rate Hz", "ttl",           "codes sent", "ttl fault",
+    "lsl",     "outcome", "lag median ms", "lag max ms"};
+
+enum SessionColumn : std::size_t {
+  kVersionColumn,
+  kStartedColumn,
+  kEndedColumn,
+  kSettingsFileColumn,
+  kSubjectColumn,
+  kDisplayColumn,
+  kBrowserColumn,
+  kScreenColumn,
+  kFrameRateColumn,
+  kTtlColumn,
+  kCodesSentColumn,
+  kTtlFaultColumn,
+  kLslColumn,
+  kOutcomeColumn,
+  kLagMedianColumn,
+  kLagMaxColumn,
+};
+
+using SessionFields = std::array<std::string, kSessionColumns.size()>;
+
+// The header line and a record's row, each ending in CR LF.
+std::string SessionHeader();
+std::string SessionRow(const SessionFields& fields);
+
+// Where a session record went.
+struct RecordOutcome {
+  std::filesystem::path file;
+  bool appended = false;
+  std::string reason;  // why it could not be appended
+  bool saved = false;  // in log-unsaved.csv instead, behind "sessions.csv,"
+};
+
+// Appends the row to `folder`/sessions.csv (the header first in a new file),
+// creating the folder when missing; a row the file would not take goes to the
+// fallback file as the logs' rows do.
+RecordOutcome AppendSessionRecord(const std::filesystem::path& folder, const SessionFields& fields);
+
+}  // namespace datalog
