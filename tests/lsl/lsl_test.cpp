@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <thread>
@@ -51,9 +52,12 @@ struct Recorder {
   std::thread thread;
 };
 
-// Each `b - a` within `limit` ms of every other: the two clocks' origins differ.
+// Each `b - a` within `limit` ms of their median: the two clocks' origins differ.
+// `late` of them may be up to 50 ms off, where the two stamps are read apart
+// and a busy machine can preempt the program between the readings.
 void ExpectTogether(const std::vector<std::pair<int, double>>& a,
-                    const std::vector<std::pair<int, double>>& b, double limit) {
+                    const std::vector<std::pair<int, double>>& b, double limit,
+                    std::size_t late = 0) {
   const auto values = [](const auto& samples) {
     std::vector<int> v;
     for (const auto& sample : samples) v.push_back(sample.first);
@@ -63,8 +67,15 @@ void ExpectTogether(const std::vector<std::pair<int, double>>& a,
   std::vector<double> d;
   for (std::size_t k = 0; k < a.size(); ++k) d.push_back(b[k].second - a[k].second);
   ASSERT_FALSE(d.empty());
-  const auto [low, high] = std::minmax_element(d.begin(), d.end());
-  EXPECT_LE(*high - *low, limit);
+  std::vector<double> sorted = d;
+  std::sort(sorted.begin(), sorted.end());
+  const double median = sorted[sorted.size() / 2];
+  std::size_t apart = 0;
+  for (const double x : d) {
+    EXPECT_LE(std::abs(x - median), 50.0);
+    if (std::abs(x - median) > limit / 2) ++apart;
+  }
+  EXPECT_LE(apart, late) << "stamps more than " << limit / 2 << " ms from the median difference";
 }
 
 class Lsl : public ::testing::Test {
@@ -107,7 +118,7 @@ TEST_F(Lsl, ARecorderGetsEveryCatchAndOnsetOfAWholeGame) {
     if (value != 0) written.push_back({value, at});
   }
   ASSERT_GE(written.size(), 30u);  // the 30 logged catches, and a participant's throw after them
-  ExpectTogether(written, markers.samples, 1.0);
+  ExpectTogether(written, markers.samples, 1.0, written.size() / 10);
 
   // One onset sample per onset in onset.csv (whole ms), with its receiver's code.
   // onset.csv is on the study clock, which a pilot runs kSpeed times faster
