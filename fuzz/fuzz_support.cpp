@@ -21,6 +21,8 @@ class SilentDialogs final : public platform::Dialogs {
   }
   void MsgBox(const std::string&, const std::string&) override {}
   std::string InputBox(const std::string&, const std::string&) override { return "fuzz"; }
+  // Run on without markers: ending the process would end the fuzzing.
+  bool YesNo(const std::string&, const std::string&) override { return true; }
 };
 
 }  // namespace
