@@ -4,16 +4,34 @@
 // opens the page's socket, swaps pages in place, reports when each page's
 // picture was presented and draws the photodiode patch.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace browser {
 
+// How a throw reaches the window (--display).
+enum class DisplayPath {
+  // Swapped in place, each throw's page sent ahead and shown on the frame the
+  // tick fires on (the default).
+  kStaged,
+  // Swapped in place over the page's socket when the tick fires.
+  kSwap,
+  // Every page loaded as a new document.
+  kNavigate,
+};
+
+// "staged", "swap", "navigate": the option's value, and the path's name on
+// the terminal and in the session record.
+std::string_view DisplayPathName(DisplayPath path);
+std::optional<DisplayPath> DisplayPathNamed(std::string_view name);
+
 // How the window shows the pages; fixed for the run.
 struct DisplayOptions {
-  // --display swap (the default): a navigation to the page the window shows
-  // is swapped in place over the page's socket; navigate: every page is loaded.
-  bool swap = true;
+  DisplayPath path = DisplayPath::kStaged;
+  // A navigation to the page the window shows is swapped in place.
+  bool Swaps() const { return path != DisplayPath::kNavigate; }
+  bool Stages() const { return path == DisplayPath::kStaged; }
   // --photodiode: the frames the patch stays white from each presented page;
   // 0 draws no patch.
   int photodiode_frames = 0;

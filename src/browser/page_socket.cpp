@@ -149,7 +149,7 @@ void PageSocket::OnMessage(const std::string& text) {
     OnHello(std::string(*path), picture != nullptr ? std::string(*picture) : std::string());
   } else if (*type == "ready") {
     if (key_.empty()) return Drop("a ready before the hello");
-    ready_ = site_->display.swap;
+    ready_ = site_->display.Swaps();
   } else if (*type == "pong") {
     const std::optional<double> time = NumberField(*object, "time");
     if (!time) return Drop("a pong without its time");

@@ -115,7 +115,7 @@ void Server::Navigate2(const std::filesystem::path& page) {
   const std::string url = UrlPathForKey(impl_->site->prefix, *key);
   const std::optional<std::string> event = impl_->navigation->Navigate(*key, url);
   if (!event) return;  // it answers the page request being handled
-  if (impl_->site->display.swap) {
+  if (impl_->site->display.Swaps()) {
     const std::optional<std::filesystem::path> file = impl_->site->html.FileFor(*key);
     if (file && impl_->sockets->SwapIn(*key, *file, *impl_->navigation)) return;
   }

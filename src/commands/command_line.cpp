@@ -33,9 +33,10 @@ void DefineOptions(CLI::App& app, Options& o) {
                "Show the game full screen without a title bar (as fullscreen = yes in "
                "volleta.ini); Alt+F4 ends the session");
   app.add_option("--display", o.display,
-                 "How each throw reaches the window: swap (into the shown page, the default) or "
+                 "How each throw reaches the window: staged (sent ahead, shown on the frame its "
+                 "tick fires on, the default), swap (into the shown page when it fires) or "
                  "navigate (a new page)")
-      ->check(CLI::IsMember({"swap", "navigate"}));
+      ->check(CLI::IsMember({"staged", "swap", "navigate"}));
   app.add_flag("--photodiode", o.photodiode,
                "Draw a photodiode patch in the bottom left corner: black, white for 6 frames "
                "from each throw's first frame");

@@ -38,7 +38,8 @@ std::optional<int> Prepare(Options& options, std::ostream& err) {
 
   options.start.delay_window = !Module1::Command.empty();
   platform::PreferTerminalDialogs(options.start.window.no_browser);
-  options.start.window.display.swap = options.display == "swap";
+  options.start.window.display.path =
+      browser::DisplayPathNamed(options.display).value_or(browser::DisplayPath::kStaged);
   if (options.photodiode && options.start.window.display.photodiode_frames == 0) {
     options.start.window.display.photodiode_frames = kPhotodiodeFrames;
   }

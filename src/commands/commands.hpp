@@ -22,7 +22,7 @@ struct Options {
   std::string folder;               // --folder, else empty
   bool check = false;               // --check
   std::string new_study;            // --new-study DIR
-  std::string display = "swap";     // --display
+  std::string display = "staged";   // --display
   bool photodiode = false;          // --photodiode
   std::string report_folder;        // --report [LOGDIR]
   std::string export_folder;        // --export [LOGDIR]

@@ -140,7 +140,7 @@ datalog::SessionFields RunRecordFields(const StartOptions& options, const RunEnd
   f[kEndedColumn] = LocalIso(std::chrono::system_clock::now());
   f[kSettingsFileColumn] = Module1::SettingsFile;
   f[kSubjectColumn] = Module1::SubjectId;
-  f[kDisplayColumn] = options.window.display.swap ? "swap" : "navigate";
+  f[kDisplayColumn] = std::string(browser::DisplayPathName(options.window.display.path));
   f[kBrowserColumn] = BrowserText(options, end);
   f[kScreenColumn] = g_run.facts.screen;
   f[kFrameRateColumn] = g_run.facts.frame_rate;

@@ -40,8 +40,19 @@ void ReportThrow(int thrower, int receiver, bool counted) {
 void ReportGameOver() { Line("game over"); }
 
 std::string DisplayDescription(const browser::DisplayOptions& display) {
-  std::string text = display.swap ? "each throw swapped into the shown page (--display swap)"
-                                  : "each throw loaded as a new page (--display navigate)";
+  std::string text;
+  switch (display.path) {
+    case browser::DisplayPath::kStaged:
+      text = "each throw sent ahead and shown on the frame it is logged on";
+      break;
+    case browser::DisplayPath::kSwap:
+      text = "each throw swapped into the shown page";
+      break;
+    case browser::DisplayPath::kNavigate:
+      text = "each throw loaded as a new page";
+      break;
+  }
+  text += " (--display " + std::string(browser::DisplayPathName(display.path)) + ")";
   if (display.photodiode_frames > 0) {
     text += "; photodiode patch in the bottom left corner, white for " +
             std::to_string(display.photodiode_frames) + " frames from each throw";

@@ -140,7 +140,7 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
     EXPECT_EQ(r[datalog::kSubjectColumn], throws[g].fields[0]);
     EXPECT_EQ(r[datalog::kOutcomeColumn], "completed");
     EXPECT_EQ(r[datalog::kTtlColumn], "off: no ttl.txt");
-    EXPECT_EQ(r[datalog::kDisplayColumn], "swap");
+    EXPECT_EQ(r[datalog::kDisplayColumn], "staged");
     EXPECT_TRUE(
         std::regex_match(r[datalog::kBrowserColumn], std::regex(R"(Chromium \d+(\.\d+){3})")))
         << r[datalog::kBrowserColumn];

@@ -44,7 +44,8 @@ TEST_F(StartupTest, CheckPrintsASummaryAndRemembersNothing) {
   for (const char* line : {"Players: 4", "Total throws: 30",
                            "Player 1: 16 throws scheduled (to 2: 1, to 3: 8, to 4: 7)",
                            "TTL output: on (port 888", "TTL device: recording port ",
-                           "Display: each throw swapped into the shown page (--display swap)"}) {
+                           "Display: each throw sent ahead and shown on the frame it is logged on "
+                           "(--display staged)"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   }
   EXPECT_FALSE(folder.Exists("config/volleta/volleta.ini"));
