@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace browser {
 
@@ -30,6 +32,24 @@ class Browser {
     static_cast<void>(page);
     static_cast<void>(bytes);
   }
+  // Sends `bytes`, the page `page` as the game will show it next, ahead to the
+  // window showing `page`, to be shown at `due` (platform::PreciseMilliseconds)
+  // or in the first frame after. Replaces what was staged before. Returns the
+  // stage's number, which the stage-timed event names (0: nothing staged).
+  virtual std::uint64_t Stage(const std::filesystem::path& page, std::string bytes, double due) {
+    static_cast<void>(page);
+    static_cast<void>(bytes);
+    static_cast<void>(due);
+    return 0;
+  }
+  // The pages the window showing `page` may be sent to next by a link it
+  // holds: each by the name of the link's file ("2to1.htm"). A click on such
+  // a link shows its page at once, and the game's answer confirms it.
+  using Choices = std::vector<std::pair<std::string, std::string>>;
+  virtual void StageChoices(const std::filesystem::path& page, Choices choices) {
+    static_cast<void>(page);
+    static_cast<void>(choices);
+  }
 };
 
 // What a page of the window found out about it, as it reported it: the
@@ -56,6 +76,15 @@ class BrowserEvents {
   virtual void Sink_Presented(std::uint64_t navigation, double time) {
     static_cast<void>(navigation);
     static_cast<void>(time);
+  }
+  // The window can present stage `stage` at `at` (our precise clock), a frame
+  // start at or after its due time. True commits: the game's event that shows
+  // the page happens then, and the window may show it in that frame; false
+  // and the window shows it only when the game shows the page.
+  virtual bool Sink_StageTimed(std::uint64_t stage, double at) {
+    static_cast<void>(stage);
+    static_cast<void>(at);
+    return false;
   }
   // A page of the window reported what it found (see PageFacts).
   virtual void Sink_PageFacts(const PageFacts& facts) { static_cast<void>(facts); }

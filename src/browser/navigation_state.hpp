@@ -69,6 +69,10 @@ class NavigationState {
   // Raises the presented event; nothing once detached. What the handler
   // throws is passed on.
   void RaisePresented(std::uint64_t number, double time);
+  // Raises the stage-timed event; false once detached.
+  bool RaiseStageTimed(std::uint64_t stage, double at) {
+    return events_ != nullptr && events_->Sink_StageTimed(stage, at);
+  }
   // Raises the page-facts event; nothing once detached.
   void RaisePageFacts(const PageFacts& facts) {
     if (events_ != nullptr) events_->Sink_PageFacts(facts);

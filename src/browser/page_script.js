@@ -9,6 +9,7 @@
     if (retry) { clearTimeout(retry); retry = null; }
     if (es) { es.close(); es = null; }
     if (ws) { ws.onclose = null; ws.close(); ws = null; ready = false; }
+    dropStage(false);
   }
   function open() {
     if (gone || es) return;
@@ -70,12 +71,14 @@
       while (reports.length && send(reports[0])) reports.shift();
     };
     ws.onmessage = function (e) {
-      if (typeof e.data !== "string") { receiveSwap(new Uint8Array(e.data)); return; }
+      if (typeof e.data !== "string") { receivePage(new Uint8Array(e.data)); return; }
       var m = JSON.parse(e.data);
       if (m.type === "ping") {
         send({ type: "pong", time: performance.now() });
       } else if (m.type === "pictures") {
         prefetch(m.urls).then(function () { ready = send({ type: "ready" }); });
+      } else if (m.type === "go") {
+        if (staged && staged.id === m.id && staged.n === m.n) staged.go = true;
       } else if (m.type === "navigate") {
         location.replace(m.url);
       }
@@ -85,6 +88,7 @@
       ready = false;
       // A throw sent over it may have been lost: the participant may throw again.
       throwing = false;
+      dropStage(false);
       if (!gone) setTimeout(connect, 500);
     };
   }
@@ -96,12 +100,17 @@
   // press before the program's answer replaced this page goes nowhere.
   var throwing = false;
   function follow(href) {
-    var url = new URL(String(href), document.baseURI);
+    var url = new URL(String(href), document.baseURI), clicked = performance.now();
+    if (window.event && window.event.timeStamp > 0) clicked = window.event.timeStamp;
     if (ours(url) && /2to[134]/.test(url.pathname)) {
       if (throwing) return;
       throwing = true;
     }
-    if (!(swap && ready && send({ type: "follow", url: url.href }))) location.replace(url.href);
+    var link = url.pathname.slice(url.pathname.lastIndexOf("/") + 1);
+    // A throw held ready is shown only once its message is on its way.
+    var message = { type: "follow", url: url.href, clicked: clicked };
+    if (!(swap && ready && send(message))) location.replace(url.href);
+    else if (throwing && !url.search && !url.hash) choose(link);
   }
   function ours(url) {
     return url.origin === location.origin && url.pathname.indexOf(base + "html/") === 0;
@@ -176,15 +185,182 @@
     });
   }
 
-  // Puts the page file `bytes` in place of the shown page, as loading it
-  // would show it: title and head, body, throw picture, key handler.
-  function receiveSwap(data) {
+  // A page sent over the socket: one JSON line, then the page file's bytes.
+  function receivePage(data) {
     var received = performance.now();
     var split = data.indexOf(10);
     var head = JSON.parse(new TextDecoder().decode(data.subarray(0, split)));
     var text = new TextDecoder(document.characterSet).decode(data.subarray(split + 1));
+    if (head.type === "stage") receiveStage(head, text);
+    else if (head.type === "choice") receiveChoice(head, text);
+    else receiveSwap(head, text, received);
+  }
+
+  // ---- Staged throws. The page the program will show next comes ahead with
+  // its due time: its picture goes into the document at once, decoded and
+  // hidden over the shown one (a hidden animation holds its first frame), and
+  // is revealed in a frame's callback, which lands it in that frame. A frame's
+  // presentation is predicted as its start plus the median of earlier ones'
+  // frame-start-to-onset times. The page tells the program the first frame
+  // predicted at or after the due time (again when its frames' phase moves)
+  // and reveals only with the program's "go" for that prediction in hand: the
+  // program then fires the throw's tick at that moment, and the tick's swap,
+  // the same bytes, confirms what is shown. Without a "go" in time the swap
+  // shows the throw as it would without staging.
+  var staged = null, frameGaps = [], lastFrame = 0, leads = [];
+  function quantile(list, q, fallback) {
+    if (!list.length) return fallback;
+    var s = list.slice().sort(function (a, b) { return a - b; });
+    return s[Math.floor(q * (s.length - 1))];
+  }
+  function keep(list, value) { list.push(value); if (list.length > 31) list.shift(); }
+  function framePeriod() { return quantile(frameGaps, 0.5, 1000 / 60); }
+  // Low rather than central: a frame presented late (the first after a page
+  // load, a busy moment) must not make the next throw show a frame early.
+  function frameLead() {
+    // Without Element Timing the onset is read a frame after the frame that shows it.
+    return quantile(leads, 0.25, elementTiming ? framePeriod() * 0.4 : framePeriod() + 1);
+  }
+  // The page `text` prepared: its picture decoded, hidden over the shown one.
+  function prepare(text) {
+    var doc = new DOMParser().parseFromString(text, "text/html");
+    var picture = throwPicture(doc.body), cover = throwPicture(document.body);
+    var kept = picture && pictures[pathOf(picture)];
+    if (!cover || !kept || !kept.img) return null;  // the swap shows it
+    var img = kept.img;
+    stage(pathOf(picture));
+    Array.prototype.forEach.call(picture.attributes, function (a) {
+      if (a.name !== "src") img.setAttribute(a.name, a.value);
+    });
+    // Watched from its reveal on: hidden, it is not what the participant saw.
+    img.removeAttribute("elementtiming");
+    hideOver(img, cover);
+    return { text: text, img: img, cover: cover, style: picture.getAttribute("style"),
+      shownAt: 0, w: null };
+  }
+  function receiveStage(head, text) {
+    dropStage(true);
+    var s = staged = prepare(text);
+    if (!s) return;
+    s.id = head.id;
+    s.due = head.due;
+    s.n = 0;
+    s.img.decode().catch(function () {}).then(function () {
+      if (staged === s) { lastFrame = 0; requestAnimationFrame(aim); }
+    });
+  }
+  // The subject's possible throws, by their links' file names.
+  var choices = {}, choicesId = 0;
+  function receiveChoice(head, text) {
+    if (head.id !== choicesId) { dropChoices(); choicesId = head.id; }
+    var c = prepare(text);
+    if (c) choices[head.link] = c;
+  }
+  function dropChoices(kept) {
+    Object.keys(choices).forEach(function (link) {
+      if (choices[link] !== kept) choices[link].img.remove();
+    });
+    choices = {};
+  }
+  // A throw to `link` held ready is shown in the next frame.
+  var chosen = null;
+  function choose(link) {
+    var c = choices[link];
+    dropChoices(c);
+    if (!c) return;
+    chosen = c;
+    requestAnimationFrame(function (ts) { if (chosen === c) reveal(c, ts); });
+  }
+  function discard(s) {
+    s.img.remove();
+    s.cover.style.visibility = "";
+    if (s.w && watching.indexOf(s.w) >= 0) watching.splice(watching.indexOf(s.w), 1);
+    if (s.held) receiveSwap.apply(null, s.held);
+  }
+  // Drops what is staged, but for a throw already revealed unless `shown`:
+  // that one was committed by the program and is confirmed by its swap.
+  function dropStage(shown) {
+    if (!shown) {
+      dropChoices();
+      if (chosen && !chosen.shownAt) { var c = chosen; chosen = null; discard(c); }
+    }
+    var s = staged;
+    if (!s || (s.shownAt && !shown)) return;
+    staged = null;
+    discard(s);
+  }
+  function hideOver(img, cover) {
+    var r = cover.getBoundingClientRect();
+    img.style.cssText = "position:absolute;margin:0;box-sizing:border-box;opacity:0;" +
+        "pointer-events:none;left:" + (r.left + scrollX) + "px;top:" + (r.top + scrollY) +
+        "px;width:" + r.width + "px;height:" + r.height + "px";
+    // Beside the body, not in it: what the page shows is the page file's.
+    document.documentElement.appendChild(img);
+  }
+  function aim(ts) {
+    var s = staged;
+    if (!s || s.shownAt || s.missed) return;
+    if (lastFrame && ts - lastFrame < 100) keep(frameGaps, ts - lastFrame);
+    lastFrame = ts;
+    var period = framePeriod(), predicted = ts + frameLead();
+    if (s.at && Math.abs(predicted - s.at) < period / 2) {
+      if (s.go) reveal(s, ts); else s.missed = true;
+      return;
+    }
+    if (s.at && predicted > s.at) { s.missed = true; return; }
+    // The frame predicted still where it was said to be, or a fresh one.
+    var onGrid = s.at && Math.abs(predicted + Math.round((s.at - predicted) / period) * period -
+        s.at) <= 2;
+    if (!onGrid && (frameGaps.length >= 5 || s.due - predicted < 100)) {
+      s.at = predicted + Math.max(1, Math.ceil((s.due - predicted) / period)) * period;
+      s.n += 1;
+      s.go = false;
+      send({ type: "staged", id: s.id, n: s.n, at: s.at });
+    }
+    requestAnimationFrame(aim);
+  }
+  function reveal(s, ts) {
+    s.shownAt = ts;
+    s.img.setAttribute("elementtiming", "throw");
+    s.img.style.opacity = "1";
+    s.cover.style.visibility = "hidden";
+    flash(true);
+    var w = s.w = { number: 0, img: s.img, url: s.img.src, frameStart: ts };
+    watching.push(w);
+    requestAnimationFrame(function () {
+      w.frame = performance.now();
+      settle(w, false);
+      w.timer = setTimeout(function () { settle(w, true); }, 1000);
+    });
+    // After this frame's rendering.
+    if (s.held) setTimeout(function () { receiveSwap.apply(null, s.held); }, 0);
+  }
+
+  // Puts the page file `text` in place of the shown page, as loading it
+  // would show it: title and head, body, throw picture, key handler.
+  function receiveSwap(head, text, received) {
     var doc = new DOMParser().parseFromString(text, "text/html");
     var body = document.adoptNode(doc.body), picture = throwPicture(body), shown = picture;
+    dropChoices();
+    var c = chosen;
+    // The program answered a chosen throw before the frame it is revealed in:
+    // its swap waits for that frame.
+    if (c && !c.shownAt && c.text === text) {
+      c.held = [head, text, received];
+      return;
+    }
+    chosen = null;
+    if (c && c.text !== text) { discard(c); c = null; }
+    var s = c || staged, confirms = s && s.shownAt && s.text === text;
+    // A stage this swap does not confirm: the swap wins; one for a later
+    // throw stays, over the new page's picture.
+    if (!c && s && !confirms && (s.shownAt || s.text === text)) dropStage(true);
+    if (confirms) {
+      if (s === staged) staged = null;
+      if (s.style === null) s.img.removeAttribute("style"); else s.img.setAttribute("style", s.style);
+      if (picture) picture.replaceWith(s.img);
+      picture = null;
+    }
     if (picture) {
       picturePath = pathOf(picture);
       var kept = pictures[picturePath];
@@ -214,7 +390,18 @@
     runScripts(document.documentElement);
     if (head.seq > seq) seq = head.seq;
     number = head.number;
-    presented(number, shown, received);
+    if (confirms) {
+      s.w.number = number;
+      s.w.received = received;
+      settle(s.w, false);
+      shown = s.img;
+    } else {
+      presented(number, shown, received);
+    }
+    if (staged && shown) {
+      staged.cover = shown;
+      hideOver(staged.img, shown);
+    }
   }
 
   // ---- When the page's picture reached the screen: its Element Timing
@@ -236,11 +423,15 @@
     }).observe({ type: "element", buffered: true });
   }
   function settle(w, late) {
-    if (w.sent || !(w.render || (w.frame && (late || !elementTiming)))) return;
+    if (!w.number || w.sent || !(w.render || (w.frame && (late || !elementTiming)))) return;
     w.sent = true;
     watching.splice(watching.indexOf(w), 1);
     clearTimeout(w.timer);
     var report = { type: "onset", number: w.number, time: w.render || w.frame };
+    // A sample over a frame is a missed frame, not the usual lead.
+    var lead = report.time - w.frameStart;
+
+    if (w.frameStart && !late && lead < framePeriod() * (elementTiming ? 1 : 1.5)) keep(leads, lead);
     if (w.received > 0) report.received = w.received;
     if (!send(report) && reports.length < 64) reports.push(report);
   }
@@ -254,7 +445,7 @@
     var w = n ? { number: n, img: img, url: img.src, received: received } : null;
     if (w) watching.push(w);
     var shown = function () {
-      flash();
+      flash(false);
       if (!w) return;
       requestAnimationFrame(function () {
         requestAnimationFrame(function () {
@@ -276,11 +467,12 @@
         "background:#000;z-index:2147483647;pointer-events:none";
     document.documentElement.appendChild(patch);
   }
-  function flash() {
+  // `inFrame`: called in the callback of the frame that shows the throw.
+  function flash(inFrame) {
     if (!patch) return;
-    var run = ++flashes, left = diodeFrames + 1;
+    var run = ++flashes, left = inFrame ? diodeFrames : diodeFrames + 1;
     patch.style.background = "#fff";
-    // The first callback runs before the frame that shows the throw.
+    // Else the first callback runs before the frame that shows the throw.
     var tick = function () {
       if (run !== flashes) return;
       if (--left <= 0) patch.style.background = "#000"; else requestAnimationFrame(tick);

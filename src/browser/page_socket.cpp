@@ -150,6 +150,15 @@ void PageSocket::OnMessage(const std::string& text) {
   } else if (*type == "ready") {
     if (key_.empty()) return Drop("a ready before the hello");
     ready_ = site_->display.Swaps();
+    OfferStage();
+  } else if (*type == "staged") {
+    const std::optional<double> stage = NumberField(*object, "id");
+    const std::optional<double> version = NumberField(*object, "n");
+    const std::optional<double> at = NumberField(*object, "at");
+    if (!stage || !version || !at || *stage < 1 || *stage != std::floor(*stage)) {
+      return Drop("a staged without its stage, version and time");
+    }
+    OnStaged(static_cast<std::uint64_t>(*stage), *version, *at);
   } else if (*type == "pong") {
     const std::optional<double> time = NumberField(*object, "time");
     if (!time) return Drop("a pong without its time");
@@ -221,6 +230,7 @@ void PageSocket::OnPong(double page_time) {
   }
   PingLater();
   if (!clock_.Settled()) return;
+  OfferStage();
   const auto early = std::move(early_onsets_);
   early_onsets_.clear();
   for (const auto& [number, time] : early) OnOnset(number, time, std::nullopt);
@@ -285,6 +295,35 @@ void PageSocket::OnFollow(const std::string& url) {
   }
 }
 
+void PageSocket::OfferStage() {
+  const auto sockets = sockets_.lock();
+  if (closed_ || !ready_ || !clock_.Settled() || !sockets) return;
+  if (sockets->choices_number_ != offered_choices_ && sockets->choices_key_ == key_) {
+    offered_choices_ = sockets->choices_number_;
+    for (const auto& [link, bytes] : sockets->choices_) {
+      Send(Header({{"type", "choice"}, {"id", offered_choices_}, {"link", link}}) + bytes, true);
+    }
+  }
+  const PageSockets::Staged* staged = sockets->StageFor(*this);
+  if (staged == nullptr || staged->number == offered_) return;
+  offered_ = staged->number;
+  Send(
+      Header({{"type", "stage"}, {"id", staged->number}, {"due", staged->due + *clock_.Offset()}}) +
+          staged->bytes,
+      true);
+}
+
+void PageSocket::OnStaged(std::uint64_t stage, double version, double page_time) {
+  if (!clock_.Offset()) return Drop("a staged before the clock was measured");
+  const double at = clock_.ToOurs(page_time);
+  bool go = false;
+  const auto self = shared_from_this();
+  platform::RunHandler([&] { go = navigation_->RaiseStageTimed(stage, at); });
+  if (go && !closed_) {
+    Send(json::serialize(json::object{{"type", "go"}, {"id", stage}, {"n", version}}), false);
+  }
+}
+
 void PageSocket::SendSwap(const NavigationState::Served& served, const std::string& bytes) {
   Send(Header({{"type", "swap"}, {"seq", served.seq}, {"number", served.number}}) + bytes, true);
 }
@@ -338,6 +377,30 @@ bool PageSockets::SwapIn(const std::string& key, const std::filesystem::path& fi
   const NavigationState::Served served = navigation.TakeDocument(key);
   for (const auto& socket : showing) socket->SendSwap(served, *bytes);
   return true;
+}
+
+void PageSockets::StageChoices(const std::string& key, Browser::Choices choices) {
+  staged_.key.clear();
+  choices_number_ += 1;
+  choices_key_ = key;
+  choices_ = std::move(choices);
+  const auto sockets = sockets_;  // a failed send removes its socket
+  for (const auto& socket : sockets) socket->OfferStage();
+}
+
+std::uint64_t PageSockets::Stage(const std::string& key, std::string bytes, double due) {
+  choices_.clear();
+  staged_ = {staged_.number + 1, key, std::move(bytes), due};
+  const auto sockets = sockets_;  // a failed send removes its socket
+  for (const auto& socket : sockets) socket->OfferStage();
+  return staged_.number;
+}
+
+const PageSockets::Staged* PageSockets::StageFor(const PageSocket& socket) const {
+  if (staged_.number == 0 || staged_.key.empty() || socket.Key() != staged_.key) return nullptr;
+  // Too late to prepare: the game shows it by a swap.
+  if (staged_.due < platform::PreciseMilliseconds()) return nullptr;
+  return &staged_;
 }
 
 void PageSockets::CloseAll() {

@@ -8,8 +8,18 @@
 //    event, on our clock);
 //  - sends the URL of a link it was told to follow: the before-navigate event
 //    is raised as for a page request and answered with a swap or a navigation
-//    (navigation_reply.hpp).
-// The server sends a page swaps (a binary message: one JSON line, then the
+//    (navigation_reply.hpp);
+//  - with --display staged, prepares the page the game will show next
+//    ("stage", with its due time on the page's clock), answers with the frame
+//    it can present it in ("staged": a version number and that frame's
+//    predicted presentation on its clock, sent again when its frames' phase
+//    moves), and shows it in that frame only once the program answered "go"
+//    for that version: the game then fires the event that shows it at that
+//    moment, and its swap, bytes equal, confirms what the page shows;
+//  - with --display staged, prepares the pages its links lead to ("choice",
+//    with the link's file name), shows one on its link's click and follows
+//    the link: the game's swap, bytes equal, confirms it.
+// The server sends a page swaps and stages (a binary message: one JSON line, then the
 // page file's bytes), navigations and pings.
 //
 // Pages send JSON text messages of at most kMaxMessage bytes; anything else
@@ -56,6 +66,8 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
 
   // Sends the page file `bytes` to be swapped in as navigation `served`.
   void SendSwap(const NavigationState::Served& served, const std::string& bytes);
+  // Sends the page the stage held for it, once it is ready and its clock known.
+  void OfferStage();
 
  private:
   void Read();
@@ -64,6 +76,7 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   void OnPong(double page_time);
   void OnOnset(std::uint64_t number, double page_time, std::optional<double> received);
   void OnFollow(const std::string& url);
+  void OnStaged(std::uint64_t stage, double version, double page_time);
   void SendPing();
   void PingLater();
   void Send(std::string message, bool binary);
@@ -87,6 +100,8 @@ class PageSocket : public std::enable_shared_from_this<PageSocket> {
   bool closed_ = false;
   boost::asio::steady_timer ping_timer_;
   ClockOffset clock_;
+  std::uint64_t offered_ = 0;          // the last stage sent
+  std::uint64_t offered_choices_ = 0;  // the last choices sent
   // Onsets reported before the estimate settled.
   std::vector<std::pair<std::uint64_t, double>> early_onsets_;
 };
@@ -104,10 +119,29 @@ class PageSockets {
   bool SwapIn(const std::string& key, const std::filesystem::path& file,
               NavigationState& navigation);
 
+  // What the game will show next on the page `key`, due at `due` on our
+  // clock: offered to its ready sockets now and to those ready before then.
+  struct Staged {
+    std::uint64_t number = 0;
+    std::string key;
+    std::string bytes;
+    double due = 0;
+  };
+  std::uint64_t Stage(const std::string& key, std::string bytes, double due);
+  void StageChoices(const std::string& key, Browser::Choices choices);
+  // The stage for `socket`'s page still ahead, if any.
+  const Staged* StageFor(const PageSocket& socket) const;
+
   void CloseAll();
   std::size_t Count() const { return sockets_.size(); }
 
  private:
+  Staged staged_;
+  std::uint64_t choices_number_ = 0;
+  std::string choices_key_;
+  Browser::Choices choices_;
+
+  friend class PageSocket;
   std::list<std::shared_ptr<PageSocket>> sockets_;
   bool closed_ = false;
 };

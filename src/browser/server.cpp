@@ -132,6 +132,17 @@ void Server::Provide(const std::filesystem::path& page, std::string bytes) {
   }
 }
 
+std::uint64_t Server::Stage(const std::filesystem::path& page, std::string bytes, double due) {
+  const std::optional<std::string> key = impl_->site->html.KeyOf(page);
+  if (!key || !impl_->site->display.Stages()) return 0;
+  return impl_->sockets->Stage(*key, std::move(bytes), due);
+}
+
+void Server::StageChoices(const std::filesystem::path& page, Choices choices) {
+  const std::optional<std::string> key = impl_->site->html.KeyOf(page);
+  if (key && impl_->site->display.Stages()) impl_->sockets->StageChoices(*key, std::move(choices));
+}
+
 void Server::Quit() { impl_->streams->Quit(); }
 
 std::uint16_t Server::Port() const { return impl_->site->port; }

@@ -52,6 +52,10 @@ class Server final : public Browser {
   void Navigate2(const std::filesystem::path& page) override;
   void Stop() override;
   void Provide(const std::filesystem::path& page, std::string bytes) override;
+  // Staged on the pages showing `page` that can be swapped, and on those that
+  // become so before `due` (only with --display staged).
+  std::uint64_t Stage(const std::filesystem::path& page, std::string bytes, double due) override;
+  void StageChoices(const std::filesystem::path& page, Choices choices) override;
   // Tells the shown pages that the program is ending and closes their streams.
   void Quit() override;
   std::uint64_t NavigationNumber() const override;

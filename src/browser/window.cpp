@@ -49,6 +49,14 @@ void Window::Provide(const std::filesystem::path& page, std::string bytes) {
   server_.Provide(page, std::move(bytes));
 }
 
+std::uint64_t Window::Stage(const std::filesystem::path& page, std::string bytes, double due) {
+  return server_.Stage(page, std::move(bytes), due);
+}
+
+void Window::StageChoices(const std::filesystem::path& page, Choices choices) {
+  server_.StageChoices(page, std::move(choices));
+}
+
 void Window::Quit() {
   if (quitting_) return;
   quitting_ = true;

@@ -50,6 +50,8 @@ class Window final : public Browser {
   void Stop() override;
   std::uint64_t NavigationNumber() const override;
   void Provide(const std::filesystem::path& page, std::string bytes) override;
+  std::uint64_t Stage(const std::filesystem::path& page, std::string bytes, double due) override;
+  void StageChoices(const std::filesystem::path& page, Choices choices) override;
   // Closes the window; no event is raised after this.
   void Quit() override;
 

@@ -64,6 +64,7 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
     form_.Timer1.SetEnabled(true);
     StartTime = platform::timeGetTime();
     game::ReportGameStart();
+    form_.StageTick();
     return;
   }
 
@@ -91,11 +92,14 @@ void Class1::Sink_BeforeNavigate2(const std::string& URL) {
   game::ReportThrow(2, receiver, ThrowCount < TotalThrows);
   game::RecordShown(ThrowCount + 1, game::ShowPage(page::PageKind::kSubjectThrow, 2, receiver));
   ThrowCount += 1;
+  form_.StageTick();
 }
 
 void Class1::Sink_Presented(std::uint64_t navigation, double time) {
   game::RecordOnset(navigation, time);
 }
+
+bool Class1::Sink_StageTimed(std::uint64_t stage, double at) { return form_.StageTimed(stage, at); }
 
 void Class1::Sink_PageFacts(const browser::PageFacts& facts) { game::RecordPageFacts(facts); }
 

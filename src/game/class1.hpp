@@ -19,6 +19,10 @@ struct FormLink {
   const bool& GameOver;
   // The window asked for the thank-you page.
   std::function<void()> ThankYouShown;
+  // The game timer was armed: what its tick will show is sent ahead.
+  std::function<void()> StageTick;
+  // The window's answer to that: see BrowserEvents::Sink_StageTimed.
+  std::function<bool(std::uint64_t, double)> StageTimed;
 };
 
 class Class1 final : public browser::BrowserEvents {
@@ -33,6 +37,7 @@ class Class1 final : public browser::BrowserEvents {
   void Sink_OnQuit() override;
   void Sink_Presented(std::uint64_t navigation, double time) override;
   void Sink_PageFacts(const browser::PageFacts& facts) override;
+  bool Sink_StageTimed(std::uint64_t stage, double at) override;
 
   // Sends the window to a page of the game's own and remembers it as the page
   // the window should show.

@@ -9,6 +9,7 @@
 #include "game/run_record.hpp"
 #include "game/show.hpp"
 #include "game/terminal.hpp"
+#include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
 #include "platform/numbers.hpp"
 #include "platform/program.hpp"
@@ -27,6 +28,11 @@ std::int16_t ScheduledReceiver(int thrower, int throw_number) {
   return row[throw_number];
 }
 
+// How far from its due time a staged tick may be moved onto the frame that
+// shows it.
+constexpr double kStageEarlyMs = 1.0;
+constexpr double kStageReachMs = 40.0;
+
 // The delay before the next computer throw: DelayMin plus a random part below
 // DelayRandom, in whole milliseconds.
 std::uint32_t NextDelay() {
@@ -40,7 +46,9 @@ std::uint32_t NextDelay() {
 frmMain::frmMain(boost::asio::io_context& io, StartOptions options)
     : Timer1([this] { Timer1_Timer(); }, 4000, false),
       Timer2([this] { Timer2_Timer(); }, 5000, false),
-      Events(FormLink{Timer1, Timer2, GameStarted, GameOver, [this] { ThankYouShown(); }}),
+      Events(FormLink{Timer1, Timer2, GameStarted, GameOver, [this] { ThankYouShown(); },
+                      [this] { StageTick(); },
+                      [this](std::uint64_t stage, double at) { return StageTimed(stage, at); }}),
       io_(io),
       options_(std::move(options)) {}
 
@@ -53,6 +61,7 @@ frmMain::~frmMain() {
 
 void frmMain::Timer1_Timer() {
   using namespace Module1;
+  stage_ = 0;  // a late answer for this tick is refused
   if (ThrowCount > TotalThrows) {
     Timer1.SetEnabled(false);
     if (GameOver) return;  // the rows are written once
@@ -84,6 +93,53 @@ void frmMain::Timer1_Timer() {
   if (receiver == 2 && counted) Timer1.SetEnabled(false);
 
   ThrowCount += 1;
+  StageTick();
+}
+
+void frmMain::StageTick() {
+  using namespace Module1;
+  stage_ = 0;
+  if (!options_.window.display.Stages() || GameOver || ThrowCount > TotalThrows ||
+      BrowserEvents == nullptr || BrowserEvents->Sink == nullptr) {
+    return;
+  }
+  if (!Timer1.Enabled()) {
+    // The subject holds the ball: the pages of the throws the handler takes.
+    if (BallHolder != 2) return;
+    browser::Browser::Choices choices;
+    for (int receiver : {1, 3, 4}) {
+      if (receiver > NumPlayers.Number()) continue;
+      std::optional<page::GamePage> page =
+          page::ComposeStagedPage(page::PageKind::kSubjectThrow, 2, receiver);
+      if (!page) return;
+      choices.emplace_back("2to" + std::to_string(receiver) + ".htm", std::move(page->text));
+    }
+    BrowserEvents->Sink->StageChoices(platform::ProgramFolder() / "html" / "quindle.htm",
+                                      std::move(choices));
+    return;
+  }
+  // The tick's own choice, read ahead: the thrower and his next schedule entry.
+  const int thrower = session::NextThrower(BallHolder);
+  const std::int16_t receiver = ScheduledReceiver(thrower, ThrowsMade[thrower] + 1);
+  std::optional<page::GamePage> page =
+      page::ComposeStagedPage(page::PageKind::kComputerThrow, thrower, receiver);
+  if (!page) return;  // the tick reports it
+  stage_due_ = platform::PreciseMilliseconds() + Timer1.Interval() / platform::TimeScale();
+  stage_ = BrowserEvents->Sink->Stage(page->file, std::move(page->text), stage_due_);
+}
+
+bool frmMain::StageTimed(std::uint64_t stage, double at) {
+  if (stage == 0 || stage != stage_ || !Timer1.Enabled() || GameOver) return false;
+  const double now = platform::PreciseMilliseconds();
+  // A frame at or after the due time (the two clocks agree to a fraction of a
+  // millisecond) and within two frames of it, still ahead: the tick moves onto
+  // it. Anything else leaves, or puts, the tick at its due time.
+  if (at < stage_due_ - kStageEarlyMs || at > stage_due_ + kStageReachMs || at <= now) {
+    Timer1.FireIn(stage_due_ - now);
+    return false;
+  }
+  Timer1.FireIn(at - now);
+  return true;
 }
 
 void frmMain::Timer2_Timer() {

@@ -44,6 +44,17 @@ class frmMain {
   void Timer2_Timer();
   // Appends the game's rows to log/log.csv, log/time.csv and log/onset.csv.
   void WriteData();
+  // With --display staged: the page Timer1's next tick will show, as it will
+  // compose it, sent ahead to the window with the tick's due time; the thank-
+  // you page is not. While the subject holds the ball, the pages of the
+  // subject's throws the before-navigate handler takes, one per other player.
+  // Writes no file, draws no random number, changes nothing.
+  void StageTick();
+  // The window can present the staged page at `at` on the precise clock:
+  // Timer1 then ticks at that moment instead of its due time when it is a
+  // frame at or after the due time and still ahead (true: the window may show
+  // it then).
+  bool StageTimed(std::uint64_t stage, double at);
   // The window asked for the thank-you page: a pilot game ends here.
   void ThankYouShown();
   // No browser was launched: the start page's address was printed instead.
@@ -63,5 +74,7 @@ class frmMain {
 
   boost::asio::io_context& io_;
   StartOptions options_;
+  std::uint64_t stage_ = 0;  // what is staged for Timer1's next tick; 0: nothing
+  double stage_due_ = 0;     // that tick's due time, on the precise clock
   std::unique_ptr<browser::Window> window_;
 };

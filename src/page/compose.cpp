@@ -133,6 +133,12 @@ std::string ComposePageText(PageKind kind, int thrower, int receiver,
   return page;
 }
 
+std::optional<GamePage> ComposeStagedPage(PageKind kind, int thrower, int receiver) {
+  const std::optional<std::string> bytes = platform::ReadFileBytes(HtmlFile("template.htm"));
+  if (!bytes) return std::nullopt;
+  return GamePage{HtmlFile("quindle.htm"), ComposePageText(kind, thrower, receiver, *bytes), {}};
+}
+
 GamePage ComposeGamePage(PageKind kind, int thrower, int receiver) {
   const std::filesystem::path template_file = HtmlFile("template.htm");
   std::string error;

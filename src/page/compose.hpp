@@ -1,6 +1,7 @@
 #pragma once
 // Writing a game page from the experimenter's template.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,11 @@ struct GamePage {
 // std::runtime_error, naming the file and the reason, when the template
 // cannot be read.
 GamePage ComposeGamePage(PageKind kind, int thrower, int receiver);
+
+// The page ComposeGamePage would compose now, read from the template as it
+// does but written nowhere (write_error stays empty); nullopt when the
+// template can't be read. Reads the session state and changes nothing.
+std::optional<GamePage> ComposeStagedPage(PageKind kind, int thrower, int receiver);
 
 // The bytes of the page file made from `template_bytes` (the template file's
 // whole content) for the current session state: every template line preceded

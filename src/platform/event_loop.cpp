@@ -1,7 +1,9 @@
 #include "platform/event_loop.hpp"
 
+#include <algorithm>
 #include <boost/asio/post.hpp>
 #include <chrono>
+#include <cmath>
 #include <exception>
 #include <iostream>
 
@@ -12,11 +14,27 @@ namespace {
 Scheduler* g_scheduler = nullptr;
 }  // namespace
 
+Scheduler::Id Scheduler::CallAfterReal(double delay_ms, Callback callback) {
+  const double study = std::ceil(std::max(0.0, delay_ms) * TimeScale());
+  return CallAfter(study >= 4294967295.0 ? 4294967295u : static_cast<std::uint32_t>(study),
+                   std::move(callback));
+}
+
 Scheduler::Id AsioScheduler::CallAfter(std::uint32_t delay_ms, Callback callback) {
-  const Id id = next_id_++;
   // Study milliseconds: a pilot's time scale shortens the real wait.
-  const auto real = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-      std::chrono::duration<double, std::milli>(delay_ms / TimeScale()));
+  return Wait(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                  std::chrono::duration<double, std::milli>(delay_ms / TimeScale())),
+              std::move(callback));
+}
+
+Scheduler::Id AsioScheduler::CallAfterReal(double delay_ms, Callback callback) {
+  return Wait(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                  std::chrono::duration<double, std::milli>(std::max(0.0, delay_ms))),
+              std::move(callback));
+}
+
+Scheduler::Id AsioScheduler::Wait(std::chrono::steady_clock::duration real, Callback callback) {
+  const Id id = next_id_++;
   auto timer = std::make_unique<boost::asio::steady_timer>(io_, real);
   timer->async_wait([this, id, cb = std::move(callback)](const boost::system::error_code& ec) {
     if (ec) return;  // cancelled
@@ -88,6 +106,12 @@ void Timer::SetInterval(std::uint32_t interval_ms) {
     Disarm();
     Arm();
   }
+}
+
+void Timer::FireIn(double delay_ms) {
+  if (!enabled_ || in_tick_) return;
+  Disarm();
+  pending_ = CurrentScheduler().CallAfterReal(delay_ms, [this] { Fire(); });
 }
 
 void Timer::Arm() {

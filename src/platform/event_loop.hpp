@@ -3,6 +3,7 @@
 // timer's behaviour on top of it.
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/steady_timer.hpp>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -23,6 +24,9 @@ class Scheduler {
   virtual Id CallAfter(std::uint32_t delay_ms, Callback callback) = 0;
   // Forgets a callback that has not run yet; unknown ids are ignored.
   virtual void Cancel(Id id) = 0;
+  // Runs `callback` `delay_ms` real milliseconds from now, to the fraction
+  // where the loop can (a moment on the precise clock, whatever the time scale).
+  virtual Id CallAfterReal(double delay_ms, Callback callback);
 };
 
 class AsioScheduler final : public Scheduler {
@@ -30,9 +34,12 @@ class AsioScheduler final : public Scheduler {
   explicit AsioScheduler(boost::asio::io_context& io) : io_(io) {}
   Id CallAfter(std::uint32_t delay_ms, Callback callback) override;
   void Cancel(Id id) override;
+  Id CallAfterReal(double delay_ms, Callback callback) override;
   boost::asio::io_context& Context() { return io_; }
 
  private:
+  Id Wait(std::chrono::steady_clock::duration wait, Callback callback);
+
   boost::asio::io_context& io_;
   Id next_id_ = 1;
   std::map<Id, std::unique_ptr<boost::asio::steady_timer>> timers_;
@@ -73,6 +80,10 @@ class Timer {
   void SetEnabled(bool enabled);
   std::uint32_t Interval() const { return interval_; }
   void SetInterval(std::uint32_t interval_ms);
+  // Moves the pending tick of an enabled timer to `delay_ms` real
+  // milliseconds from now; the ticks after it keep the interval. Nothing
+  // during a tick or while disabled.
+  void FireIn(double delay_ms);
 
  private:
   void Arm();
