@@ -50,7 +50,7 @@ test('a 3-player game in Firefox in the swap path', { skip: !(await fs.stat(FIRE
     const swaps = await page.evaluate(() => Number(sessionStorage.getItem('swaps')));
     assert.ok(swaps >= THROWS, `${swaps} pages swapped in`);
     await checkLogs(run, 'SFIREFOX');
-    assert.match(run.stderr(), /display: each throw swapped into the shown page/);
+    assert.match(run.stderr(), /display: each throw sent ahead and shown on the frame it is logged on \(--display staged\)/);
   } finally {
     await browser.close();
   }

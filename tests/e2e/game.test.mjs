@@ -118,7 +118,11 @@ async function play(run, method, { loseSocketAfter = 0, backAndForth = false, do
       : page.keyboard.press(key(target)).then(() => double && page.keyboard.press(key(target))))
       .catch((e) => end(String(e)));
   });
+  const presented = [], commits = [];
+  await page.exposeBinding('pagePresented', (_source, info) => presented.push(info));
+  await page.exposeBinding('pageCommitted', (_source, at) => commits.push(at));
   await page.addInitScript({ content: `window.shownMarkup = ${shownMarkup};` });
+  await page.addInitScript(watchPresented);
   await page.addInitScript(() => {
     // Each document the tab loads is numbered.
     try {
@@ -155,7 +159,78 @@ async function play(run, method, { loseSocketAfter = 0, backAndForth = false, do
   await page.click('a.button');  // the start page's way to the connecting screen
   assert.equal(await within(ended, 60000), undefined, `no thank-you page; saw ${shown.length}`);
   assert.ok(subjectThrows >= 1);
-  return { page, shown, startPatch, afterProbe };
+  return { page, shown, startPatch, afterProbe, presented, commits };
+}
+
+// In each document: every throw picture the page presented (Element Timing),
+// named by its first frame's colour, and each moment the program committed a
+// staged throw to (a "staged" prediction the program answered "go" to).
+function watchPresented() {
+  const blobs = new Map(), create = URL.createObjectURL;
+  URL.createObjectURL = (blob) => { const url = create(blob); blobs.set(url, blob); return url; };
+  new PerformanceObserver((list) => list.getEntries().forEach(async (e) => {
+    if (e.identifier !== 'throw' || !(e.renderTime > 0)) return;
+    const bitmap = await createImageBitmap(blobs.get(e.url) ?? await (await fetch(e.url)).blob());
+    const context = new OffscreenCanvas(1, 1).getContext('2d');
+    context.drawImage(bitmap, 0, 0, 1, 1);
+    window.pagePresented({ document: window.testDocument, time: e.renderTime,
+      colour: [...context.getImageData(0, 0, 1, 1).data.slice(0, 3)] });
+  })).observe({ type: 'element', buffered: true });
+  const Native = window.WebSocket;
+  window.WebSocket = function (...args) {
+    const socket = new Native(...args), predicted = new Map(), names = new Map();
+    const send = socket.send.bind(socket);
+    socket.send = (data) => {
+      const m = typeof data === 'string' ? JSON.parse(data) : {};
+      if (m.type === 'staged') predicted.set(`${m.id} ${m.n}`, m.at);
+      return send(data);
+    };
+    socket.addEventListener('message', (e) => {
+      if (typeof e.data !== 'string') {  // a stage names its throw's picture
+        const text = new TextDecoder().decode(e.data);
+        const head = JSON.parse(text.slice(0, text.indexOf('\n')));
+        if (head.type === 'stage') names.set(head.id, /(\d)to(\d)\.gif/.exec(text)?.[0]);
+        return;
+      }
+      const m = JSON.parse(e.data);
+      if (m.type === 'go') {
+        window.pageCommitted({ document: window.testDocument, name: names.get(m.id),
+          at: predicted.get(`${m.id} ${m.n}`) });
+      }
+    });
+    return socket;
+  };
+}
+
+// The throw pictures presented are the throws the game made, in order (the
+// last throw's extra one after it included); with `some`, a page loaded
+// (which shows the game as it is then) may have missed some. None is
+// presented a frame before the moment the program committed its tick to.
+const FRAME_MS = 1000 / 60;
+function checkPresented(run, presented, commits, { some = false } = {}) {
+  const made = [...run.stderr().matchAll(/\] (?:throw \d+ of \d+|extra throw [^:]*): Player (\d) to Player (\d)/g)]
+    .map(([, from, to]) => `${from}to${to}`);
+  const named = (p) => `${(p.colour[0] - 20) / 40}to${(p.colour[1] - 20) / 40}`;
+  const seen = [];
+  let last = null;
+  const ordered = [...presented].sort((a, b) => a.document - b.document || a.time - b.time);
+  for (const { colour, time, document } of ordered) {
+    const name = named({ colour });
+    if (name === '0to0' || (last && last.name === name)) continue;  // the opening; a reload
+    seen.push(name);
+    last = { name, time, document };
+  }
+  if (some) {
+    let i = 0;
+    for (const name of seen) while (made[i++] !== name) assert.ok(i < made.length, `${seen} in ${made}`);
+  } else {
+    assert.deepEqual(seen, made, 'the pictures presented are the throws made');
+  }
+  for (const { at, document, name } of commits) {
+    const next = ordered.find((p) => p.document === document && p.time >= at - 100 &&
+      `${named(p)}.gif` === name);
+    if (next) assert.ok(next.time >= at - FRAME_MS, `presented at ${next.time}, committed ${at}`);
+  }
 }
 
 // Each logged throw was shown as its page file shows it; in the swap path
@@ -197,19 +272,21 @@ async function checkShown(run, shown, receivers, { swapped, photodiode = false, 
 }
 
 for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
-  test(`a ${players}-player game in the swap path, the subject throwing by double ${method}`, async () => {
+  test(`a ${players}-player game in the staged path, the subject throwing by double ${method}`, async () => {
     const subject = `S${players}${method}`;
     // The 4-player game shows the photodiode patch: black on the start page.
     const photodiode = players === 4;
     const run = await start(root, players, ['--no-browser', ...(photodiode ? ['--photodiode-frames', '60'] : [])],
       subject, { animations: true, delay: '0.5,0.1' });
     // The 4-player game is tried with Back and Forward; it is still one game.
-    const { page, shown, startPatch, afterProbe } = await play(run, method,
+    const { page, shown, startPatch, afterProbe, presented, commits } = await play(run, method,
       { backAndForth: photodiode, double: true });
-    const { receivers } = await checkLogs(run, subject);
+    const { receivers } = await checkLogs(run, subject, { staged: true });
     await checkShown(run, shown, receivers, { swapped: true, photodiode, afterProbe });
+    checkPresented(run, presented, commits);
+    assert.ok(commits.length > 0, 'no throw was shown on its committed frame');
     if (photodiode) assert.deepEqual(startPatch, [0, 0, 0]);
-    assert.match(run.stderr(), /display: each throw swapped into the shown page/);
+    assert.match(run.stderr(), /display: each throw sent ahead and shown on the frame it is logged on \(--display staged\)/);
     // Closing the page ends the program (after its grace for a page to return); so does SIGTERM.
     if (players === 3) await page.close();
     else run.child.kill('SIGTERM');
@@ -232,11 +309,13 @@ for (const [players, method] of [[3, 'click'], [4, 'keys']]) {
 test('a page that loses its socket mid-game, and the navigate path (double clicks and keys), ' +
   'still log every throw', async () => {
   for (const [args, subject] of [[[], 'SLOST'], [['--display', 'navigate'], 'SNAVIGATE']]) {
-    const run = await start(root, 3, ['--no-browser', ...args], subject);
-    const { page, shown } = await play(run, args.length ? 'both' : 'click',
+    const run = await start(root, 3, ['--no-browser', ...args], subject, { animations: true });
+    const { page, shown, presented, commits } = await play(run, args.length ? 'both' : 'click',
       args.length ? { backAndForth: true, double: true } : { loseSocketAfter: 3 });
     // A page left before it was presented reports nothing.
-    const { receivers } = await checkLogs(run, subject, { someOnsets: true });
+    const { receivers } = await checkLogs(run, subject, { someOnsets: true, staged: !args.length });
+    // The socket lost while the next throw was staged: nothing shown unlogged.
+    if (!args.length) checkPresented(run, presented, commits, { some: true });
     await checkShown(run, shown, receivers, { swapped: false });
     if (args.length) assert.ok(shown.every((s) => s.how === 'load'), 'navigate: every page loaded');
     await page.close();
@@ -244,14 +323,14 @@ test('a page that loses its socket mid-game, and the navigate path (double click
   }
 });
 
-// Stations 1 and 2 swap their throws in, 3 and 4 load them.
+// Station 1 stages its throws, 2 swaps them in, 3 and 4 load them.
 test('four stations on one folder: every row intact, each window shown its own game only',
   async () => {
     const folder = await programFolder(root, 3);
     const runs = [];
     for (const n of [1, 2, 3, 4]) {
       await addSettings(folder, 3, `station${n}`, { delay: '1,0', tag: `-${n}` });
-      runs.push(await start(root, 3, ['--no-browser', '--display', n < 3 ? 'swap' : 'navigate'],
+      runs.push(await start(root, 3, ['--no-browser', '--display', ['staged', 'swap', 'navigate', 'navigate'][n - 1]],
         `ST${n}`, { folder, settings: `station${n}.txt` }));
     }
     const games = await Promise.all(runs.map((run) => play(run, 'click')));
