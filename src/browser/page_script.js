@@ -269,7 +269,12 @@
     dropChoices(c);
     if (!c) return;
     chosen = c;
-    requestAnimationFrame(function (ts) { if (chosen === c) reveal(c, ts); });
+    var ahead = !c.img.parentNode;
+    if (ahead) hideOver(c.img, c.cover, true);
+    requestAnimationFrame(function (ts) {
+      if (!ahead && chosen === c) reveal(c, ts);
+      else requestAnimationFrame(function (t) { if (chosen === c) reveal(c, t); });
+    });
   }
   function discard(s) {
     s.img.remove();
@@ -289,13 +294,15 @@
     staged = null;
     discard(s);
   }
-  function hideOver(img, cover) {
+  // Firefox (the browser without Element Timing) plays a hidden animation
+  // on: there the picture goes in only two frames before it is revealed.
+  function hideOver(img, cover, now) {
     var r = cover.getBoundingClientRect();
     img.style.cssText = "position:absolute;margin:0;box-sizing:border-box;opacity:0;" +
         "pointer-events:none;left:" + (r.left + scrollX) + "px;top:" + (r.top + scrollY) +
         "px;width:" + r.width + "px;height:" + r.height + "px";
     // Beside the body, not in it: what the page shows is the page file's.
-    document.documentElement.appendChild(img);
+    if (elementTiming || now) document.documentElement.appendChild(img);
   }
   function aim(ts) {
     var s = staged;
@@ -303,6 +310,9 @@
     if (lastFrame && ts - lastFrame < 100) keep(frameGaps, ts - lastFrame);
     lastFrame = ts;
     var period = framePeriod(), predicted = ts + frameLead();
+    if (s.at && !s.img.parentNode && predicted + 2.5 * period >= s.at) {
+      hideOver(s.img, s.cover, true);
+    }
     if (s.at && Math.abs(predicted - s.at) < period / 2) {
       if (s.go) reveal(s, ts); else s.missed = true;
       return;
