@@ -171,6 +171,52 @@ TEST_F(GameTest, ThrowToTheSubjectWaitsForTheSubjectsThrow) {
   EXPECT_EQ(BallHolder, 1);
 }
 
+// Each page sent ahead is the page its tick then shows, byte for byte; each
+// subject's throw held ready is the page the handler shows; staging writes no
+// file, and the game, its logs and the random sequence are as without it. An
+// answer from the window moves the tick onto its frame, within reach only.
+TEST_F(GameTest, StagedPagesAreTheTicksOwnAndChangeNothing) {
+  Schedule(4, {{1, {3, 2, 4}}, {3, {1}}, {4, {1}}});
+  DelayRandom = session::Value::FromField("2");
+  StartGame();
+  ASSERT_EQ(browser.stages.size(), 1u);
+  EXPECT_EQ(browser.stages[0].due, loop.Now() + 8000.0);
+  // Late answers and frames out of reach leave the tick at its due time.
+  EXPECT_FALSE(sink.Sink_StageTimed(1, loop.Now() + 8000.0 + 41));
+  EXPECT_FALSE(sink.Sink_StageTimed(2, loop.Now() + 8000.0 + 5));
+  EXPECT_TRUE(sink.Sink_StageTimed(1, loop.Now() + 8000.0 + 5));
+  loop.Advance(8004);
+  EXPECT_EQ(ThrowCount, 0);
+  const std::string before_tick = Page();
+  loop.Advance(1);
+  ASSERT_EQ(ThrowCount, 1);
+  EXPECT_NE(Page(), before_tick);
+  EXPECT_EQ(Page(), browser.stages[0].bytes);
+  EXPECT_FALSE(sink.Sink_StageTimed(1, loop.Now() + 100));  // its tick has fired
+
+  for (std::size_t n = 1; n < 3; ++n) {  // 3 -> 1, 1 -> 2
+    ASSERT_EQ(browser.stages.size(), n + 1);
+    loop.Advance(form.Timer1.Interval());
+    EXPECT_EQ(Page(), browser.stages[n].bytes);
+  }
+  // The subject holds the ball: the throws the handler takes are held ready.
+  EXPECT_EQ(browser.stages.size(), 3u);
+  ASSERT_EQ(browser.choices.size(), 3u);
+  const auto held = browser.choices;
+  Navigate("2to4.htm");
+  EXPECT_EQ(held[2].first, "2to4.htm");
+  EXPECT_EQ(Page(), held[2].second);
+  while (!form.GameOver) loop.Advance(100);
+  EXPECT_TRUE(OneRowEndingIn("log.csv", ",3,1,2,4"));
+
+  // One random number per computer throw, as without staging.
+  const int draws = ThrowsMade[1] + ThrowsMade[3] + ThrowsMade[4];
+  const float next = platform::Rnd();
+  platform::SeedRandom(42);
+  for (int i = 0; i < draws; ++i) platform::Rnd();
+  EXPECT_EQ(next, platform::Rnd());
+}
+
 TEST_F(GameTest, ThrowNavigationRules) {
   Schedule(4, {});
   // Keywords are case-sensitive and never count at the URL's first character.

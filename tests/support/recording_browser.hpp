@@ -33,6 +33,22 @@ class RecordingBrowser final : public browser::Browser {
     return pages;
   }
 
+  // What was staged: each page sent ahead with its due time, and the last
+  // subject's throws held ready.
+  struct Staged {
+    std::string bytes;
+    double due;
+  };
+  std::uint64_t Stage(const std::filesystem::path&, std::string bytes, double due) override {
+    stages.push_back({std::move(bytes), due});
+    return stages.size();
+  }
+  void StageChoices(const std::filesystem::path&, Choices staged) override {
+    choices = std::move(staged);
+  }
+  std::vector<Staged> stages;
+  Choices choices;
+
   std::vector<Call> calls;
   // Called at each navigation, to look at the world as the window would.
   std::function<void(const std::filesystem::path&)> on_navigate;
