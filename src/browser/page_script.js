@@ -18,7 +18,8 @@
       var n = Number(e.lastEventId);
       if (n > seq) { seq = n; location.replace(e.data); }
     });
-    es.addEventListener("quit", function () { gone = true; shut(); });
+    // Nothing staged is shown once the program has let the page go.
+    es.addEventListener("quit", function () { gone = true; dropStage(false); shut(); });
     es.onerror = function () {
       // A stream closed for good (as some browsers do when a navigation is
       // answered with 204) is opened anew.

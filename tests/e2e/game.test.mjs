@@ -323,6 +323,33 @@ test('a page that loses its socket mid-game, and the navigate path (double click
   }
 });
 
+test('a program ended while its next throw is staged: the page never shows that throw',
+  async () => {
+    const run = await start(root, 3, ['--no-browser'], 'SSTAGEDEND', { animations: true });
+    const page = await browser.newPage();
+    const presented = [];
+    let committed;
+    const goes = new Promise((resolve) => { committed = resolve; });
+    await page.exposeBinding('pagePresented', (_source, info) => presented.push(info));
+    await page.exposeBinding('pageCommitted', (_source, info) => committed(info));
+    await page.addInitScript(watchPresented);
+    await page.goto(await run.firstLine);
+    await page.click('a.button');
+    // The first computer throw is staged at the game's start and committed to
+    // its frame 8 s later: the program ends in between.
+    const { at } = await within(goes, 30000).then((c) => (c === 'timeout' ? assert.fail('no go') : c));
+    run.child.kill('SIGTERM');
+    await run.ends();
+    // Until well past the frame it was committed to.
+    while (await page.evaluate(() => performance.now()) < at + 1000) await sleep(200);
+    assert.deepEqual(presented.filter((p) => p.colour.join() !== firstFrameColour(0, 0).join()), [],
+      'no throw presented');
+    assert.deepEqual(await rows(run.folder, 'log.csv'), [], 'no rows for an unfinished game');
+    const [, record] = await rows(run.folder, 'sessions.csv');
+    assert.match(record, /,window closed at throw 0,/);
+    await page.close();
+  });
+
 // Station 1 stages its throws, 2 swaps them in, 3 and 4 load them.
 test('four stations on one folder: every row intact, each window shown its own game only',
   async () => {
