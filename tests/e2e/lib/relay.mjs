@@ -19,17 +19,26 @@ export const RELAY_HOST = '127.0.0.2';
 export const localhostTo = (relay) => `--host-resolver-rules=MAP localhost ${relay.host}`;
 
 // Starts relaying `host`:`port` to `to` ({ host, port }). Resolves to
-// { host, port, connections, close() }; `connections` lists each client's first
-// line (its request line), for checking that the traffic went this way.
+// { host, port, requests, close() }; `requests` lists the request line of every
+// HTTP request the clients sent, for checking that the traffic went this way.
 export async function startRelay(to, { host = RELAY_HOST, port = to.port, delayMs = 40,
   jitterMs = 10 } = {}) {
   const delay = () => delayMs + (2 * Math.random() - 1) * jitterMs;
   const open = new Set();
-  const connections = [];
+  const requests = [];
   const server = net.createServer({ allowHalfOpen: true, noDelay: true }, (client) => {
     const upstream = net.connect({ host: to.host, port: to.port, allowHalfOpen: true,
       noDelay: true });
-    client.once('data', (chunk) => connections.push(chunk.toString('latin1').split('\r\n')[0]));
+    // Requests have no bodies here; a socket's upgrade ends them.
+    let head = '';
+    const watch = (chunk) => {
+      head += chunk.toString('latin1');
+      for (let end; (end = head.indexOf('\r\n\r\n')) >= 0; head = head.slice(end + 4)) {
+        requests.push(head.slice(0, head.indexOf('\r\n')));
+        if (/\r\nupgrade:\s*websocket/i.test(head.slice(0, end))) return client.off('data', watch);
+      }
+    };
+    client.on('data', watch);
     for (const socket of [client, upstream]) {
       open.add(socket);
       socket.on('close', () => open.delete(socket));
@@ -44,7 +53,7 @@ export async function startRelay(to, { host = RELAY_HOST, port = to.port, delayM
   return {
     host,
     port: server.address().port,
-    connections,
+    requests,
     close: () => new Promise((resolve) => {
       server.close(() => resolve());
       open.forEach((socket) => socket.destroy());
