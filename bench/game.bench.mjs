@@ -112,7 +112,7 @@ async function startup(folder) {
   const times = [];
   for (let i = 0; i < 5; i++) {
     const t0 = mono();
-    const run = start(folder, `SSTART${i}`);
+    const run = start(folder, `SSTART${i}`, ['--port-log', path.join(folder, 'start.log')]);
     await fetchDocument(await run.url);
     times.push(mono() - t0);
     run.child.kill('SIGTERM');
@@ -149,7 +149,7 @@ async function game(folder, args, { relay: relayed = false } = {}) {
   }
   const browser = await launchChromium(relay ? { args: [...CHROMIUM_ARGS, localhostTo(relay)] } : {});
   const page = await browser.newPage();
-  const presented = [];  // each game picture's presentation and page title, in order
+  const presented = [];  // each throw picture's presentation and throw ("1to2"), in order
   const clicks = [];  // the subject's clicks
   let subjectThrows = 0;
   let rss = 0;
@@ -167,39 +167,56 @@ async function game(folder, args, { relay: relayed = false } = {}) {
     if (holds) await click();
   }, 1000);
   await page.exposeBinding('clicked', (_source, at) => { clicks.push(fromWall(at)); lastEvent = mono(); });
-  await page.exposeBinding('presentedAt', async (_source, info) => {
+  await page.exposeBinding('presentedAt', (_source, info) => {
     lastEvent = mono();
-    if (info.at !== null) presented.push({ ...info, at: fromWall(info.at) });
-    if (info.holdsBall && subjectThrows < SUBJECT_THROWS + 1) {
-      if (subjectThrows % 50 === 0) rss = Math.max(rss, await peakRssMb(run.child.pid));
-      await click();
-    }
+    presented.push({ ...info, at: fromWall(info.at) });
+  });
+  await page.exposeBinding('holding', async () => {
+    lastEvent = mono();
+    if (subjectThrows >= SUBJECT_THROWS + 1) return;
+    if (subjectThrows % 50 === 0) rss = Math.max(rss, await peakRssMb(run.child.pid));
+    await click();
   });
   await page.exposeBinding('ended', () => finish());
   await page.addInitScript(() => {
     if (location.pathname.endsWith('/thankyou.htm')) window.ended();
-    let clicked = false;
+    const holds = () => !!document.querySelector('td.player.p1 a[href="2to1.htm"]');
+    // The subject answers a throw once its picture was presented and the
+    // page offers the players to throw to (in either order).
+    let thrownTo = false, clicked = false;
+    const answer = () => {
+      if (!thrownTo || !holds()) return;
+      thrownTo = false;
+      window.holding();
+    };
     addEventListener('click', (e) => {
       clicked = true;
       window.clicked(performance.timeOrigin + e.timeStamp);
     }, true);
-    // A loaded page whose picture was never reported (rare) still gets its click.
-    addEventListener('load', () => setTimeout(() => {
-      const holdsBall = !!document.querySelector('td.player.p1 a[href="2to1.htm"]');
-      if (holdsBall && !clicked) window.presentedAt({ at: null, holdsBall });
-    }, 2000));
-    // Each swapped-in picture's page title, by the picture's address: an entry
-    // may come after its picture was replaced (and then names no element).
-    const titles = new Map();
-    addEventListener('load', () => new MutationObserver(() => {
-      titles.set(document.querySelector('img.throw')?.src, document.title);
-    }).observe(document.documentElement, { childList: true }));
+    addEventListener('load', () => {
+      new MutationObserver(answer).observe(document.documentElement, { childList: true });
+      // A loaded page whose picture was never reported (rare) still gets its click.
+      setTimeout(() => holds() && !clicked && window.holding(), 2000);
+    });
+    // Which animation each blob: URL holds: the page shows fetched copies.
+    const fetched = new WeakMap(), sources = new Map();
+    const blob = Response.prototype.blob;
+    Response.prototype.blob = function () {
+      return blob.call(this).then((b) => { fetched.set(b, this.url); return b; });
+    };
+    const createObjectURL = URL.createObjectURL;
+    URL.createObjectURL = (object) => {
+      const url = createObjectURL.call(URL, object);
+      if (fetched.has(object)) sources.set(url, fetched.get(object));
+      return url;
+    };
     new PerformanceObserver((list) => list.getEntries().forEach((entry) => {
-      if (entry.identifier !== 'throw') return;
-      window.presentedAt({ at: performance.timeOrigin + entry.renderTime,
-        title: titles.get(entry.url) ?? document.title,
-        holdsBall: !!entry.element?.isConnected &&
-          !!document.querySelector('td.player.p1 a[href="2to1.htm"]') });
+      if (entry.identifier !== 'throw' || !(entry.renderTime > 0)) return;
+      const picture = /(\d)to(\d)\.gif$/.exec(sources.get(entry.url) ?? entry.url);
+      const key = picture ? `${picture[1]}to${picture[2]}` : 'start';
+      window.presentedAt({ at: performance.timeOrigin + entry.renderTime, key });
+      thrownTo = key.endsWith('to2');
+      answer();
     })).observe({ type: 'element', buffered: true });
   });
   await page.goto(url);
@@ -223,20 +240,19 @@ async function game(folder, args, { relay: relayed = false } = {}) {
   const programStart = Math.min(...times.map((_, i) => reported[i + 1].at - written[i]));
   const gameStart = programStart + Math.min(...times.map((t, i) => written[i] - t));
   const stamps = times.map((t) => gameStart + t);
-  // Throws go to the presentations in order, by their titles: a page replaced
-  // before it was presented (in the navigate path) has none.
-  const names = [null, 'Alex', 'You', 'Jordan'];
+  // Throws go to the presentations in order, by their pictures: a page
+  // replaced before it was presented (in the navigate path) has none.
   const ticks = [], ttls = [], clickLags = [], clickStamps = [], errors = [];
   let p = 1;  // presented[0] is the opening page
   let previous = null;
   for (let n = 1; n <= TOTAL; n++) {
     const { thrower } = reported[n];
     const stamp = stamps[n - 1];
-    const title = `${names[thrower]} throws to ${names[receivers[n - 1]]}`;
+    const key = `${thrower}to${receivers[n - 1]}`;
     // A second entry for the throw before (consecutive throws differ) is skipped.
-    while (presented[p] && presented[p].title !== title && presented[p].title === previous) p++;
-    previous = title;
-    if (presented[p]?.title !== title) continue;
+    while (presented[p] && presented[p].key !== key && presented[p].key === previous) p++;
+    previous = key;
+    if (presented[p]?.key !== key) continue;
     const shown = presented[p++].at;
     if (thrower === 2) {
       // The stamp is read after the click, and kept in whole milliseconds.
