@@ -290,7 +290,10 @@ const help = execFileSync(EXE, ['--help'], { encoding: 'utf8' });
 const folders = [];
 let rss = 0;
 try {
+  // BENCH_PATHS=swap_,net_ runs only those (`default` for the unprefixed one).
+  const only = process.env.BENCH_PATHS?.split(',');
   for (const { prefix, display, relay, share = 1 } of PATHS) {
+    if (only && !only.includes(prefix || 'default')) continue;
     const known = new RegExp(`\\b${display}\\b`).test(help);
     if (!known) console.error(`# ${prefix || 'unprefixed'}: no --display ${display} here; the default path runs`);
     const folder = await programFolder();
