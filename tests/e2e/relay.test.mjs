@@ -55,7 +55,8 @@ test('a whole game through a delaying relay logs every throw as the schedule and
   for (const request of ['/html/start.htm', '/events?', '/socket']) {
     assert.ok(relay.requests.some((line) => line.includes(request)), `${request}: ${relay.requests}`);
   }
-  const { receivers } = await checkLogs(run, 'SRELAY');
+  // Staged, a subject's throw is shown on the click, ahead of its stamp: here by the relay's delay.
+  const { receivers } = await checkLogs(run, 'SRELAY', { staged: true });
   let holder = 1;
   const subject = [];
   for (const to of receivers) {
