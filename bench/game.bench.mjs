@@ -194,7 +194,9 @@ async function game(folder, args, { relay: relayed = false } = {}) {
       window.clicked(performance.timeOrigin + e.timeStamp);
     }, true);
     addEventListener('load', () => {
-      new MutationObserver(answer).observe(document.documentElement, { childList: true });
+      // Staged, the players may be offered after the picture, by a swap or a change in place.
+      new MutationObserver(answer).observe(document.documentElement,
+        { childList: true, subtree: true, attributes: true });
       // A loaded page whose picture was never reported (rare) still gets its click.
       setTimeout(() => holds() && !clicked && window.holding(), 2000);
     });
