@@ -1,0 +1,73 @@
+// A whole game in headless Chromium through a relay that delays each
+// direction by 40 ± 10 ms, as an online participant's network would, in the
+// default display path: the page's every request, event stream and socket go
+// through it, and the logs are those of a game on the lab PC.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import { CHROMIUM_ARGS, launchChromium } from './lib/chromium.mjs';
+import { THROWS, start, checkLogs } from './lib/game_run.mjs';
+import { localhostTo, startRelay } from './lib/relay.mjs';
+
+const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-relay-'));
+after(() => fs.rm(root, { recursive: true, force: true }));
+
+// The short game's schedule (game_run.mjs): whom Players 1 and 3 throw to, one
+// block each, which the game shuffles.
+const SCHEDULE = { 1: [2, 3, 2, 3], 3: [2, 1, 2, 1] };
+
+test('a whole game through a delaying relay logs every throw as the schedule and the clicks ' +
+  'made it, each with its onset', async () => {
+  // A second between throws: a throw's onset comes back through the relay long before the
+  // game ends.
+  const run = await start(root, 3, ['--no-browser'], 'SRELAY', { delay: '1,0' });
+  const url = new URL(await run.firstLine);
+  const relay = await startRelay({ host: url.hostname, port: Number(url.port) });
+  const browser = await launchChromium({ args: [...CHROMIUM_ARGS, localhostTo(relay)] });
+  const targets = [];
+  try {
+    const page = await browser.newPage();
+    url.hostname = 'localhost';
+    await page.goto(url.href);
+    await page.click('a.button');
+    for (;;) {
+      // The thank-you page, or a page where the subject holds the ball and has not thrown it.
+      const state = await (await page.waitForFunction(() => {
+        if (location.pathname.endsWith('/thankyou.htm')) return 'end';
+        return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
+      }, null, { timeout: 60000, polling: 50 })).jsonValue();
+      if (state === 'end') break;
+      await page.evaluate(() => { document.body.dataset.thrown = '1'; });
+      const target = targets.length % 2 ? 3 : 1;
+      targets.push(target);
+      // The extra throw after the last logged one may end the game under the click.
+      await Promise.race([page.click(`td.player.p${target} a`, { timeout: 60000 }),
+        page.waitForURL(/thankyou\.htm$/, { timeout: 60000 })]).catch(() => {});
+    }
+    await page.close();
+  } finally {
+    await browser.close();
+  }
+  await run.ends();
+  await relay.close();
+  for (const request of ['/html/start.htm', '/events?', '/socket']) {
+    assert.ok(relay.requests.some((line) => line.includes(request)), `${request}: ${relay.requests}`);
+  }
+  // Staged, a subject's throw is shown on the click, ahead of its stamp: here by the relay's delay.
+  const { receivers } = await checkLogs(run, 'SRELAY', { staged: true });
+  let holder = 1;
+  const subject = [];
+  for (const to of receivers) {
+    if (holder === 2) {
+      subject.push(to);
+    } else {
+      const left = SCHEDULE[holder];
+      assert.ok(left.includes(to), `Player ${holder} to ${to}: ${receivers}`);
+      left.splice(left.indexOf(to), 1);
+    }
+    holder = to;
+  }
+  assert.deepEqual(subject, targets.slice(0, subject.length));
+});
