@@ -5,18 +5,18 @@
 //
 // The program serves only pages addressed to it as 127.0.0.1:<port> or
 // localhost:<port> (its own port), and its page socket takes only an Origin
-// equal to that address. So the relay listens on another loopback address
-// with the program's port, and the browser is told that `localhost` is that
-// address: the page keeps an address the program accepts, unchanged, while all
+// equal to that address. The program listens on 127.0.0.1, so the relay
+// listens on the IPv6 loopback, ::1, at the program's port, and the browser is
+// told that `localhost` is that address: the page keeps an address the program accepts, unchanged, while all
 // of its traffic (documents, pictures, the event stream, the socket) passes
 // the relay. Nothing is rewritten.
 import net from 'node:net';
 import { performance } from 'node:perf_hooks';
 
-export const RELAY_HOST = '127.0.0.2';
+export const RELAY_HOST = '::1';
 
 // Chromium's flag that sends `localhost` to the relay.
-export const localhostTo = (relay) => `--host-resolver-rules=MAP localhost ${relay.host}`;
+export const localhostTo = (relay) => `--host-resolver-rules=MAP localhost [${relay.host}]`;
 
 // Starts relaying `host`:`port` to `to` ({ host, port }). Resolves to
 // { host, port, requests, close() }; `requests` lists the request line of every
