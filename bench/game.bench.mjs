@@ -38,7 +38,7 @@ import readline from 'node:readline';
 import { performance } from 'node:perf_hooks';
 import { launchChromium, CHROMIUM_ARGS } from '../tests/e2e/lib/chromium.mjs';
 import { ownEnvironment } from '../tests/e2e/lib/game_run.mjs';
-import { startRelay, localhostTo } from '../tests/e2e/lib/relay.mjs';
+import { startRelay, localhostTo } from './relay.mjs';
 
 const EXE = process.env.VOLLETA_EXE;
 const PROGRAM_DIR = process.env.VOLLETA_PROGRAM_DIR;
