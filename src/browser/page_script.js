@@ -201,8 +201,8 @@
   // its due time: its picture goes into the document at once, decoded and
   // hidden over the shown one (a hidden animation holds its first frame), and
   // is revealed in a frame's callback, which lands it in that frame. A frame's
-  // presentation is predicted as its start plus the median of earlier ones'
-  // frame-start-to-onset times. The page tells the program the first frame
+  // presentation is predicted as its start plus the lower quartile of earlier
+  // reveals' frame-start-to-onset times. The page tells the program the first frame
   // predicted at or after the due time (again when its frames' phase moves)
   // and reveals only with the program's "go" for that prediction in hand: the
   // program then fires the throw's tick at that moment, and the tick's swap,
