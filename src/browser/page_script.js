@@ -281,7 +281,7 @@
     s.img.remove();
     s.cover.style.visibility = "";
     if (s.w && watching.indexOf(s.w) >= 0) watching.splice(watching.indexOf(s.w), 1);
-    if (s.held) receiveSwap.apply(null, s.held);
+    release(s);
   }
   // Drops what is staged, but for a throw already revealed unless `shown`:
   // that one was committed by the program and is confirmed by its swap.
@@ -315,10 +315,10 @@
       hideOver(s.img, s.cover, true);
     }
     if (s.at && Math.abs(predicted - s.at) < period / 2) {
-      if (s.go) reveal(s, ts); else s.missed = true;
+      if (s.go) reveal(s, ts); else miss(s);
       return;
     }
-    if (s.at && predicted > s.at) { s.missed = true; return; }
+    if (s.at && predicted > s.at) { miss(s); return; }
     // The frame predicted still where it was said to be, or a fresh one.
     var onGrid = s.at && Math.abs(predicted + Math.round((s.at - predicted) / period) * period -
         s.at) <= 2;
@@ -329,6 +329,17 @@
       send({ type: "staged", id: s.id, n: s.n, at: s.at });
     }
     requestAnimationFrame(aim);
+  }
+  // The game's swap that waited for `s` goes in now.
+  function release(s) {
+    var held = s.held;
+    s.held = null;
+    if (held) receiveSwap.apply(null, held);
+  }
+  // The frame passed unrevealed: the tick's swap, if it came, shows the throw.
+  function miss(s) {
+    s.missed = true;
+    release(s);
   }
   function reveal(s, ts) {
     s.shownAt = ts;
@@ -344,12 +355,23 @@
       w.timer = setTimeout(function () { settle(w, true); }, 1000);
     });
     // After this frame's rendering.
-    if (s.held) setTimeout(function () { receiveSwap.apply(null, s.held); }, 0);
+    var held = s.held;
+    s.held = null;
+    if (held) setTimeout(function () { receiveSwap.apply(null, held); }, 0);
   }
 
   // Puts the page file `text` in place of the shown page, as loading it
   // would show it: title and head, body, throw picture, key handler.
   function receiveSwap(head, text, received) {
+    // The tick fired on the program's clock a little before the frame it was
+    // committed to on ours (the clocks' estimate is off by a few ms): the
+    // picture still waits for that frame, or for a tenth of a second at most.
+    var s0 = staged;
+    if (s0 && s0.go && !s0.shownAt && !s0.missed && !s0.held && s0.text === text) {
+      s0.held = [head, text, received];
+      setTimeout(function () { if (s0.held && !s0.shownAt) miss(s0); }, 100);
+      return;
+    }
     var doc = new DOMParser().parseFromString(text, "text/html");
     var body = document.adoptNode(doc.body), picture = throwPicture(body), shown = picture;
     dropChoices();

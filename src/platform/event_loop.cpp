@@ -38,7 +38,10 @@ Scheduler::Id AsioScheduler::Wait(std::chrono::steady_clock::duration real, Call
   auto timer = std::make_unique<boost::asio::steady_timer>(io_, real);
   timer->async_wait([this, id, cb = std::move(callback)](const boost::system::error_code& ec) {
     if (ec) return;  // cancelled
-    timers_.erase(id);
+    // Cancelled after it expired, with this handler already queued.
+    const auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    timers_.erase(it);
     cb();
   });
   timers_.emplace(id, std::move(timer));
