@@ -28,11 +28,6 @@ std::int16_t ScheduledReceiver(int thrower, int throw_number) {
   return row[throw_number];
 }
 
-// How far from its due time a staged tick may be moved onto the frame that
-// shows it.
-constexpr double kStageEarlyMs = 1.0;
-constexpr double kStageReachMs = 40.0;
-
 // The delay before the next computer throw: DelayMin plus a random part below
 // DelayRandom, in whole milliseconds.
 std::uint32_t NextDelay() {

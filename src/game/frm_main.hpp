@@ -26,6 +26,11 @@ struct StartOptions {
   std::filesystem::path log_folder;
 };
 
+// How far from its due time, in real milliseconds, a staged tick may be moved
+// onto the frame that shows it.
+constexpr double kStageEarlyMs = 1.0;
+constexpr double kStageReachMs = 40.0;
+
 class frmMain {
  public:
   // Timer1 off (its stored 4000 ms is never used), Timer2 5000 ms, off.
