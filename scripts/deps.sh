@@ -9,9 +9,10 @@ VOLLETA_RUN_PACKAGES=(chromium)
 # Debian packages ./package.sh needs besides the build's (CPack runs dpkg-shlibdeps and file).
 VOLLETA_PACKAGE_PACKAGES=(dpkg-dev file)
 # Debian packages the tests need besides the build's (the package test makes a .deb; the
-# window test reads the browser's window back from an X server with a window manager).
+# window test reads the browser's window back from an X server with a window manager; the
+# online test puts nginx with a certificate openssl makes in front of serve).
 VOLLETA_TEST_PACKAGES=(libgtest-dev clang clang-format libclang-rt-14-dev chromium firefox-esr
-                       xvfb x11-utils openbox xdotool "${VOLLETA_PACKAGE_PACKAGES[@]}")
+                       xvfb x11-utils openbox xdotool nginx openssl "${VOLLETA_PACKAGE_PACKAGES[@]}")
 # Debian packages for the Windows build (mingw-w64's C++ compiler with posix
 # threads) and for running it and its tests under Wine, with GoogleTest's sources.
 VOLLETA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
