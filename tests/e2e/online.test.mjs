@@ -37,7 +37,8 @@ async function site(folder, servers = 1, args = []) {
   const ports = await Promise.all(Array.from({ length: servers }, freePort));
   const proxy = await startNginx(root, ports);
   const serves = await Promise.all(ports.map((port) => startServe(root, folder, port, proxy.origin,
-    ['--conditions', 'a.txt', 'b.txt', 'c.txt', '--allow-condition-param', '--abandon-after', '20',
+    ['--trusted-proxy', '127.0.0.1', '--conditions', 'a.txt', 'b.txt', 'c.txt', '--allow-condition-param',
+      '--abandon-after', '20',
       '--return-url', `${returns.base}?pid={id}&session={SESSION_ID}`, '--return-after', '1',
       ...args])));
   const stop = async () => {
