@@ -56,7 +56,7 @@ async function studyFolder() {
   await fs.rm(path.join(folder, 'settings'), { recursive: true });
   await fs.mkdir(path.join(folder, 'settings'));
   await fs.writeFile(path.join(folder, 'schedules', 'bench.txt'),
-    `1, ${'3'.repeat(THROWS)}\r\n3, ${'1112'.repeat(THROWS)}\r\n`);
+    `1, ${'3'.repeat(THROWS)}\r\n3, ${'1112'.repeat(THROWS).slice(0, THROWS)}\r\n`);
   const settings = await fs.readFile(
     path.join(PROGRAM_DIR, 'settings', '3pl - include subject.txt'), 'latin1');
   await fs.writeFile(path.join(folder, 'settings', 'bench.txt'), settings
@@ -131,8 +131,9 @@ async function participant(port, n) {
   // Each page the game sends the participant to is loaded; on a page that
   // gives the ball to the participant, a throw follows, to Player 1 and 3 in turn.
   let throws = 0, latest = 0, thanked = false;
-  const load = async (url) => {
+  const load = async (to) => {
     const n = ++latest;
+    const url = new URL(to, `http://127.0.0.1:${port}`).href;
     if (url.startsWith(RETURN)) return done();
     thanked ||= url.endsWith('/thankyou.htm');
     const page = await request(port, new URL(url).pathname, who);
@@ -142,7 +143,7 @@ async function participant(port, n) {
     const link = `${prefix}html/2to${throws++ % 2 ? 3 : 1}.htm`;
     const answerToThrow = await request(port, link, who);
     const next = answerToThrow.headers.location;
-    if (next) load(new URL(next, `http://127.0.0.1:${port}`).href).catch(failed);
+    if (next) load(next).catch(failed);
   };
   const stream = eventStream(port, `${prefix}events?seq=0`, who, (url) => load(url).catch(failed));
   // The game's end closes the stream; the logs say whether it was saved.
