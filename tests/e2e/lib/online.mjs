@@ -102,7 +102,7 @@ export async function startNginx(root, backends) {
     if (open) break;
     await new Promise((resolve) => setTimeout(resolve, 100));
   }
-  return { child, port, origin: `https://127.0.0.1:${port}`, stop: () => stop(child, 'SIGQUIT') };
+  return { child, port, origin: `https://127.0.0.1:${port}`, stop: () => stop(child) };
 }
 
 // `volleta serve` on `folder` listening on `port`, with `origin` as its public
@@ -158,7 +158,7 @@ export async function sessions(folder) {
 }
 
 // Plays the game shown in `page` from its start page until the page leaves
-// the program's origin (the return URL) or `done` says so: the subject throws
+// the program's origin (for the return URL): the subject throws to Player 1
 // whenever the ball is theirs. `afterThrow(n)` runs after the subject's n-th
 // throw. The limit only catches a hang.
 export async function playOnline(page, origin, { afterThrow = async () => {}, limitMs = 120000 } = {}) {
@@ -167,7 +167,7 @@ export async function playOnline(page, origin, { afterThrow = async () => {}, li
   let throws = 0;
   while (page.url().startsWith(origin)) {
     if (Date.now() > deadline) throw new Error(`no end of the game; at ${page.url()}`);
-    const link = await page.$('td.player a[href^="2to"]').catch(() => null);
+    const link = await page.$('td.player.p1 a[href^="2to"]').catch(() => null);
     if (!link || !(await link.click({ timeout: 5000 }).then(() => true, () => false))) {
       await page.waitForTimeout(100).catch(() => {});
       continue;
