@@ -1,4 +1,4 @@
-// An online study end to end: `volleta serve` behind Debian's nginx with TLS,
+// An online study end to end behind a real reverse proxy: `volleta serve` behind Debian's nginx with TLS,
 // whole games played by headless Chromium over HTTPS: three participants at
 // once in three conditions, each sent on to the return URL with its ID; a
 // reload mid-game; the same ID refused; two serves behind one nginx given
