@@ -1,4 +1,4 @@
-// An online study end to end behind a real reverse proxy: `volleta serve` behind Debian's nginx with TLS,
+// An online study end to end: `volleta serve` behind Debian's nginx with TLS,
 // whole games played by headless Chromium over HTTPS: three participants at
 // once in three conditions, each sent on to the return URL with its ID; a
 // reload mid-game; the same ID refused; two serves behind one nginx given
@@ -37,9 +37,8 @@ async function site(folder, servers = 1, args = []) {
   const ports = await Promise.all(Array.from({ length: servers }, freePort));
   const proxy = await startNginx(root, ports);
   const serves = await Promise.all(ports.map((port) => startServe(root, folder, port, proxy.origin,
-    ['--trusted-proxy', '127.0.0.1', '--conditions', 'a.txt', 'b.txt', 'c.txt', '--allow-condition-param',
-      '--abandon-after', '20',
-      '--return-url', `${returns.base}?pid={id}&session={SESSION_ID}`, '--return-after', '1',
+    ['--trusted-proxy', '127.0.0.1', '--conditions', 'a.txt', 'b.txt', 'c.txt',
+      '--allow-condition-param', '--abandon-after', '20', '--return-url', `${returns.base}?pid={id}&session={SESSION_ID}`, '--return-after', '1',
       ...args])));
   const stop = async () => {
     for (const serve of serves) assert.equal(await serve.stop(), 0, 'serve ends with status 0');
