@@ -38,7 +38,8 @@ async function site(folder, servers = 1, args = []) {
   const proxy = await startNginx(root, ports);
   const serves = await Promise.all(ports.map((port) => startServe(root, folder, port, proxy.origin,
     ['--trusted-proxy', '127.0.0.1', '--conditions', 'a.txt', 'b.txt', 'c.txt',
-      '--allow-condition-param', '--abandon-after', '20', '--return-url', `${returns.base}?pid={id}&session={SESSION_ID}`, '--return-after', '1',
+      '--allow-condition-param', '--abandon-after', '20',
+      '--return-url', `${returns.base}?pid={id}&session={SESSION_ID}`, '--return-after', '1',
       ...args])));
   const stop = async () => {
     for (const serve of serves) assert.equal(await serve.stop(), 0, 'serve ends with status 0');
