@@ -112,10 +112,12 @@ test('a reload mid-game goes on with the same game; the same ID again is refused
     const start = page.url();
     let other;
     await playOnline(page, proxy.origin, {
-      afterThrow: async (n) => {
-        if (n !== 1) return;
+      holding: async () => {
+        if (other) return;
         await page.reload();
+        // The same game, still waiting for the subject's throw.
         assert.ok(page.url().startsWith(start.replace(/html\/start\.htm$/, '')), page.url());
+        await page.waitForSelector('td.player.p1 a[href^="2to"]', { timeout: 30000 });
         // A second browser with the link while the game runs is sent to the
         // game, which refuses a browser without its claim.
         const second = await browser.newContext();
@@ -124,7 +126,7 @@ test('a reload mid-game goes on with the same game; the same ID again is refused
         await second.close();
       },
     });
-    assert.ok(other, 'the subject threw');
+    assert.ok(other, 'the subject had the ball');
     assert.equal(new URL(page.url()).searchParams.get('pid'), id);
     await context.close();
     // After the game, from a fresh browser.

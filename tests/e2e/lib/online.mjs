@@ -159,22 +159,26 @@ export async function sessions(folder) {
 
 // Plays the game shown in `page` from its start page until the page leaves
 // the program's origin (for the return URL): the subject throws to Player 1
-// whenever the ball is theirs. `afterThrow(n)` runs after the subject's n-th
-// throw. The limit only catches a hang.
-export async function playOnline(page, origin, { afterThrow = async () => {}, limitMs = 120000 } = {}) {
+// whenever the ball is theirs. `holding(n)` runs each time before the
+// subject's n-th throw, while the game waits for it. The limit only catches
+// a hang.
+export async function playOnline(page, origin, { holding = async () => {}, limitMs = 120000 } = {}) {
   const deadline = Date.now() + limitMs;
   await page.click('a.button');
   let throws = 0;
   while (page.url().startsWith(origin)) {
     if (Date.now() > deadline) throw new Error(`no end of the game; at ${page.url()}`);
-    const link = await page.$('td.player.p1 a[href^="2to"]').catch(() => null);
-    if (!link || !(await link.click({ timeout: 5000 }).then(() => true, () => false))) {
+    const selector = 'td.player.p1 a[href^="2to"]';
+    if (!(await page.$(selector).catch(() => null))) {
       await page.waitForTimeout(100).catch(() => {});
       continue;
     }
+    await holding(throws + 1);
+    const link = await page.$(selector).catch(() => null);
+    if (!link || !(await link.click({ timeout: 5000 }).then(() => true, () => false))) continue;
+    throws++;
     // Until the throw has replaced the page (or a navigation its handle).
     await page.waitForFunction((a) => !a.isConnected, link, { timeout: 10000 }).catch(() => {});
-    await afterThrow(++throws);
   }
   return throws;
 }
