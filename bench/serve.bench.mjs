@@ -137,6 +137,8 @@ async function participant(port, n) {
     if (url.startsWith(RETURN)) return done();
     thanked ||= url.endsWith('/thankyou.htm');
     const page = await request(port, new URL(url).pathname, who);
+    // The thank-you page goes on to the return URL (in the page) a second later.
+    if (thanked && page.body.includes(RETURN)) return void setTimeout(done, 1000);
     if (n !== latest || !/href="2to[13]\.htm"/.test(page.body)) return;
     await sleep(THINK_MS);
     if (n !== latest) return;
@@ -176,7 +178,8 @@ const folder = await studyFolder();
 const port = await freePort();
 const serve = spawn(EXE, ['serve', '--folder', folder, '--listen', `127.0.0.1:${port}`,
   '--trusted-proxy', '127.0.0.1', '--max-games', String(GAMES), '--return-url', `${RETURN}?id={id}`,
-  '--return-after', '1'], { stdio: ['ignore', 'pipe', 'pipe'], env: ownEnvironment(folder) });
+  '--return-after', '1', '--finish-within', '60'],
+  { stdio: ['ignore', 'pipe', 'pipe'], env: ownEnvironment(folder) });
 let serveErr = '';
 serve.stderr.on('data', (chunk) => { serveErr += chunk; });
 const exited = new Promise((resolve) => serve.once('exit', (code, sig) => resolve(code ?? sig)));
