@@ -82,6 +82,7 @@ const std::vector<Tool>& Tools() {
   static const std::vector<Tool> kTools{
       {"session", RunSession, true}, {"check", RunCheck, true},   {"pilot", RunPilot, true},
       {"report", RunReport, true},   {"export", RunExport, true}, {"new-study", RunNewStudy, false},
+      {"serve", RunServe, true},
   };
   return kTools;
 }

@@ -10,6 +10,7 @@
 
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
+#include "online/serve.hpp"
 
 namespace CLI {
 class App;
@@ -28,6 +29,8 @@ struct Options {
   std::string export_folder;        // --export [LOGDIR]
   bool report = false, exporter = false;
   game::PilotOptions pilot;
+  online::ServeOptions serve;
+  std::string assign = "balanced";  // serve --assign
   StartOptions start;
   // After the options: the settings file's name, word by word.
   std::vector<std::string> settings_words;
@@ -68,6 +71,9 @@ int RunSession(const Options& options, Streams streams);
 int PlayGame(const StartOptions& options);
 int RunCheck(const Options& options, Streams streams);
 int RunPilot(const Options& options, Streams streams);
+// Checks every condition it will run as --check does, then hosts the study
+// for participants' own browsers until SIGINT or SIGTERM.
+int RunServe(const Options& options, Streams streams);
 // The log folder a --report or --export names: the program folder's log
 // when it names none.
 std::filesystem::path LogFolder(const std::string& given);
