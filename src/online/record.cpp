@@ -14,12 +14,16 @@ RecordView ReadRecordText(std::string_view text, std::string_view id) {
   RecordView view;
   const std::vector<datalog::CsvRecord> records = datalog::ParseCsv(text);
   if (records.empty()) return view;
-  // Columns by name: a record begun by an older version has fewer.
+  // Columns by name; a record begun by an older version names fewer, and the
+  // rows appended to it since have them where this version puts them.
   const auto column = [&](std::string_view name) -> std::optional<std::size_t> {
     const auto& header = records.front().fields;
     const auto at = std::find(header.begin(), header.end(), name);
-    if (at == header.end()) return std::nullopt;
-    return static_cast<std::size_t>(at - header.begin());
+    if (at != header.end()) return static_cast<std::size_t>(at - header.begin());
+    const auto& ours = datalog::kSessionColumns;
+    const auto known = std::find(ours.begin(), ours.end(), name);
+    if (known == ours.end()) return std::nullopt;
+    return static_cast<std::size_t>(known - ours.begin());
   };
   const auto subject = column("subject ID"), outcome = column("outcome"), mode = column("mode"),
              settings = column("settings file");
