@@ -621,6 +621,13 @@ int Serve(const ServeOptions& options, std::ostream& out, std::ostream& err) {
     err << "volleta serve: --listen: not an address and port: " << options.listen << std::endl;
     return 2;
   }
+  // The games take page sockets from one origin only: the browsers' own.
+  if (endpoint->address().is_unspecified() && options.public_url.empty()) {
+    err << "volleta serve: --listen " << options.listen
+        << " takes every address: name the one participants' browsers use with --public-url"
+        << std::endl;
+    return 2;
+  }
   asio::io_context io;
   Server server(io, options, out, err);
   if (!server.Listen(*endpoint)) return 2;
