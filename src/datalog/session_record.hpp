@@ -13,10 +13,12 @@ namespace datalog {
 
 inline constexpr std::string_view kSessionRecord = "sessions.csv";
 
-inline constexpr std::array<std::string_view, 16> kSessionColumns = {
+// The last two came later: a file begun before them has 16 columns, and rows
+// appended to it carry them anyway (readers pad a shorter row).
+inline constexpr std::array<std::string_view, 18> kSessionColumns = {
     "version", "started", "ended",         "settings file", "subject ID", "display",
     "browser", "screen",  "frame rate Hz", "ttl",           "codes sent", "ttl fault",
-    "lsl",     "outcome", "lag median ms", "lag max ms"};
+    "lsl",     "outcome", "lag median ms", "lag max ms",    "mode",       "link"};
 
 enum SessionColumn : std::size_t {
   kVersionColumn,
@@ -35,6 +37,8 @@ enum SessionColumn : std::size_t {
   kOutcomeColumn,
   kLagMedianColumn,
   kLagMaxColumn,
+  kModeColumn,  // lab, pilot or online
+  kLinkColumn,  // an online game's link parameters, as a query string
 };
 
 using SessionFields = std::array<std::string, kSessionColumns.size()>;
