@@ -113,6 +113,8 @@ void Window::ShowAddress(const std::string& url) {
   }
   address_only_ = true;
   out_ << url << '\n' << std::flush;
+  // Behind a relay the participant may never arrive: the wait starts now.
+  if (!options_.public_origin.empty()) OnStreams(server_.OpenStreams());
 }
 
 void Window::OnBrowserExit(int exit_code) {

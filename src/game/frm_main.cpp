@@ -163,8 +163,8 @@ void frmMain::ProvideReturn() {
       "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>\n");
   const std::string url =
       game::ReturnUrl(options_.online->return_url, Module1::SubjectId, options_.online->link);
-  BrowserEvents->Sink->Provide(page,
-                               bytes + game::ReturnSnippet(url, options_.online->return_after));
+  Module1::BrowserEvents->Sink->Provide(
+      page, bytes + game::ReturnSnippet(url, options_.online->return_after));
   if (window_) window_->SetGoneGrace(kReturnGrace);
 }
 
