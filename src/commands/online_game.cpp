@@ -2,6 +2,7 @@
 // a relay (volleta serve) that rewrites Host to this process's loopback port.
 #include <chrono>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
 #include "commands/commands.hpp"
