@@ -146,6 +146,45 @@ void DefineOptions(CLI::App& app, Options& o) {
                    "On SIGINT/SIGTERM: seconds running games may go on before they are ended")
       ->check(CLI::Range(0, 86400))
       ->capture_default_str();
+  CLI::Option* online =
+      app.add_flag("--online-game", o.online_game,
+                   "Play one participant's game for a relay on this machine (volleta serve): no "
+                   "browser, no questions, no markers; print the start page's loopback address")
+          ->excludes(pilot_option)
+          ->excludes(check_option)
+          ->excludes(report)
+          ->excludes(exporter)
+          ->excludes(new_study_option);
+  app.add_option("--subject", o.subject, "With --online-game: the subject ID")
+      ->type_name("ID")
+      ->needs(online);
+  app.add_option("--public-origin", o.public_origin,
+                 "With --online-game: the origin the participant's browser sees, e.g. "
+                 "https://study.example.org")
+      ->type_name("ORIGIN")
+      ->needs(online);
+  app.add_option("--abandon-after", o.abandon_after,
+                 "With --online-game: the game ends when its pages have all been gone this long; "
+                 "default 60")
+      ->check(CLI::Range(1, 86400))
+      ->type_name("SECS")
+      ->needs(online);
+  app.add_option("--return-url", o.return_url,
+                 "With --online-game: where the thank-you page sends the participant; {id} and "
+                 "{PARAM} (a parameter of --link) are replaced, URL-encoded")
+      ->type_name("URL")
+      ->needs(online);
+  app.add_option("--return-after", o.return_after,
+                 "With --online-game: the seconds the thank-you page shows before it goes on to "
+                 "--return-url; default 5")
+      ->check(CLI::Range(0, 3600))
+      ->type_name("SECS")
+      ->needs(online);
+  app.add_option("--link", o.link,
+                 "With --online-game: the study link's other parameters, a query string kept in "
+                 "the session record")
+      ->type_name("QUERY")
+      ->needs(online);
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -164,6 +203,8 @@ void ReadParsed(const CLI::App& app, Options& o, std::string program) {
     o.command = "report";
   } else if (o.exporter) {
     o.command = "export";
+  } else if (o.online_game) {
+    o.command = "online-game";
   } else if (app.count("--pilot") > 0) {
     o.command = "pilot";
   } else if (o.check) {

@@ -15,6 +15,8 @@ namespace datalog {
 
 inline constexpr std::string_view kSessionRecord = "sessions.csv";
 
+// The last two came later: a file begun before them has 16 columns, and rows
+// appended to it carry them anyway (readers pad a shorter row).
 inline constexpr std::array<std::string_view, 18> kSessionColumns = {
     "version", "started", "ended",         "settings file", "subject ID", "display",
     "browser", "screen",  "frame rate Hz", "ttl",           "codes sent", "ttl fault",
@@ -37,8 +39,8 @@ enum SessionColumn : std::size_t {
   kOutcomeColumn,
   kLagMedianColumn,
   kLagMaxColumn,
-  kModeColumn,
-  kLinkColumn,
+  kModeColumn,  // lab, pilot or online
+  kLinkColumn,  // an online game's link parameters, as a query string
 };
 
 using SessionFields = std::array<std::string, kSessionColumns.size()>;
