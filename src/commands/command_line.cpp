@@ -91,8 +91,9 @@ void DefineOptions(CLI::App& app, Options& o) {
       ->needs(pilot_option);
   CLI::App* serve = app.add_subcommand(
       "serve",
-      "Host the study for participants in their own browsers: check every condition, then "
-      "listen and print the study link; runs until SIGINT or SIGTERM");
+      "Host the study folder (the current one, or --folder DIR) for participants in their own "
+      "browsers: check every condition, then listen and print the study link; runs until "
+      "SIGINT or SIGTERM");
   // --folder (and the other program options) may follow the command too.
   serve->fallthrough();
   online::ServeOptions& s = o.serve;
