@@ -428,16 +428,23 @@ void Server::StartGame(const std::shared_ptr<Connection>& connection, const Deci
   int pipe_fds[2];
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  // A group of its own: Ctrl+C at serve's terminal reaches serve alone, which
+  // lets running games finish.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   bool spawned = false;
   if (::pipe2(pipe_fds, O_CLOEXEC) == 0) {
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 1);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-    spawned = ::posix_spawn(&game->pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    spawned = ::posix_spawn(&game->pid, argv[0], &actions, &attributes, argv.data(), environ) == 0;
     ::close(pipe_fds[1]);
     if (!spawned) ::close(pipe_fds[0]);
   }
   posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
   if (!spawned) {
     err_ << "volleta serve: cannot start a game process (" << options_.executable.string() << ")"
          << std::endl;
