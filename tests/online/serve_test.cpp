@@ -8,6 +8,7 @@
 #include <boost/asio/read.hpp>
 #include <boost/asio/write.hpp>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "datalog/log_schema.hpp"
@@ -108,6 +109,47 @@ TEST_F(Serve, RefusesBadLinksAndRecordsWhatItRefused) {
   const std::string& out = serve_->Out();
   EXPECT_EQ(out.find("127.0.0.1", out.find('\n', out.find("Listening on"))), std::string::npos)
       << out;
+}
+
+// The process of the game `subject` in `folder`, found by its command line.
+pid_t GameProcess(const fs::path& folder, const std::string& subject) {
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    std::string cmdline;
+    std::getline(std::ifstream(entry.path() / "cmdline"), cmdline, '\n');
+    if (cmdline.find("--folder=" + folder.string() + '\0') != std::string::npos &&
+        cmdline.find(std::string("--subject=") + subject + '\0') != std::string::npos) {
+      return std::stoi(entry.path().filename().string());
+    }
+  }
+  return -1;
+}
+
+TEST_F(Serve, AGameProcessKilledEndsOnlyItsGameAndAStopTurnsNewcomersAway) {
+  const int port = Start({"--conditions", "3pl - include subject.txt"});
+  ASSERT_GT(port, 0);
+  for (const char* id : {"K", "L"}) {
+    const std::string started = Get(port, std::string("/?id=") + id);
+    EXPECT_TRUE(started.starts_with("HTTP/1.1 303")) << started;
+    EXPECT_NE(started.find("/html/start.htm"), std::string::npos) << started;
+    EXPECT_EQ(Event(), std::string("ID \"") + id + "\": started (3pl - include subject.txt)");
+  }
+  const pid_t killed = GameProcess(folder_.Path(), "K");
+  ASSERT_GT(killed, 0);
+  ::kill(killed, SIGKILL);
+  EXPECT_EQ(Event(), "ID \"K\": crashed (signal 9)");
+  serve_->Signal(SIGINT);
+  EXPECT_TRUE(Event().starts_with("stopping: 1 games running;"));
+  EXPECT_TRUE(Get(port, "/?id=M").starts_with("HTTP/1.1 503"));
+  // A second signal ends the games still running.
+  serve_->Signal(SIGINT);
+  const std::string ended = Event();
+  // Asked to end, the game writes its own row: not played to its end.
+  EXPECT_EQ(ended, "ID \"L\": abandoned at throw 0");
+  EXPECT_EQ(serve_->Wait(), 0);
+  std::vector<std::string> outcomes;
+  for (const auto& row : Record()) outcomes.push_back(row[datalog::kOutcomeColumn]);
+  EXPECT_EQ(outcomes, (std::vector<std::string>{"outcome", "started", "started", "crashed",
+                                                "abandoned at throw 0"}));
 }
 
 TEST_F(Serve, RefusesToStartOnAFaultNamingTheFile) {
