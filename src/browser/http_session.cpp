@@ -70,10 +70,6 @@ std::uint64_t ParseCount(std::string_view text) {
   return value;
 }
 
-std::string FullUrl(const http::request<http::string_body>& req) {
-  return "http://" + std::string(req[http::field::host]) + std::string(req.target());
-}
-
 }  // namespace
 
 HttpSession::HttpSession(tcp::socket socket, std::shared_ptr<const Site> site,
@@ -168,6 +164,10 @@ void HttpSession::Route(const Request& req) {
   } else {
     ReplyPlain(req, http::status::not_found, "Not found\n");
   }
+}
+
+std::string HttpSession::FullUrl(const Request& req) const {
+  return site_->OriginFor(req[http::field::host]) + std::string(req.target());
 }
 
 void HttpSession::ServeHtml(const Request& req, std::string_view escaped) {
@@ -311,7 +311,7 @@ void HttpSession::StartEventStream(const Request& req, std::string_view query) {
 void HttpSession::StartPageSocket(const Request& req) {
   // Host was checked already; the page must be one of ours too, or a page of
   // any other site could drive the game.
-  const std::string origin = "http://" + std::string(req[http::field::host]);
+  const std::string origin = site_->OriginFor(req[http::field::host]);
   if (!beast::websocket::is_upgrade(req) || !IEquals(req[http::field::origin], origin)) {
     ReplyPlain(req, http::status::forbidden, "Forbidden\n");
     return;

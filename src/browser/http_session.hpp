@@ -48,6 +48,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
   // Refuses what is not for the server, then picks the route by path.
   void Route(const Request& req);
+  // The URL the page asked for, as the browser sees it (the public origin's).
+  std::string FullUrl(const Request& req) const;
   // Whether the request comes from the run's window: it carries the claim's
   // cookie, or it is the page request that claims the run.
   bool FromTheWindow(const Request& req, bool document);

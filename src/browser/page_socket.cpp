@@ -253,7 +253,7 @@ void PageSocket::OnOnset(std::uint64_t number, double page_time, std::optional<d
 }
 
 void PageSocket::OnFollow(const std::string& url) {
-  const std::string html = "http://" + host_ + "/" + site_->prefix + "/html/";
+  const std::string html = site_->OriginFor(host_) + "/" + site_->prefix + "/html/";
   std::string_view rest = url;
   if (!rest.starts_with(html)) return Drop("a follow outside the html folder");
   rest.remove_prefix(html.size());

@@ -5,8 +5,10 @@
 
 namespace browser {
 
-RunClaim::RunClaim(std::string token, std::string_view prefix)
-    : cookie_("volleta=" + std::move(token)), path_("/" + std::string(prefix) + "/") {}
+RunClaim::RunClaim(std::string token, std::string_view prefix, bool secure)
+    : cookie_("volleta=" + std::move(token)),
+      path_("/" + std::string(prefix) + "/"),
+      secure_(secure) {}
 
 RunClaim::Admission RunClaim::Admit(std::string_view cookies, bool page_request) {
   // "a=1; b=2": whole pairs only.
@@ -23,7 +25,7 @@ RunClaim::Admission RunClaim::Admit(std::string_view cookies, bool page_request)
 }
 
 std::string RunClaim::SetCookie() const {
-  return cookie_ + "; Path=" + path_ + "; HttpOnly; SameSite=Strict";
+  return cookie_ + "; Path=" + path_ + "; HttpOnly; SameSite=Strict" + (secure_ ? "; Secure" : "");
 }
 
 }  // namespace browser

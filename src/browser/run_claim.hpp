@@ -10,8 +10,9 @@ namespace browser {
 
 class RunClaim {
  public:
-  // `token`: a secret sent only in the cookie; `prefix`: the run's URL prefix.
-  RunClaim(std::string token, std::string_view prefix);
+  // `token`: a secret sent only in the cookie; `prefix`: the run's URL prefix;
+  // `secure`: the browser reaches the run over https only.
+  RunClaim(std::string token, std::string_view prefix, bool secure = false);
 
   enum class Admission {
     kRefused,
@@ -28,6 +29,7 @@ class RunClaim {
  private:
   std::string cookie_;  // "volleta=<token>"
   std::string path_;
+  bool secure_ = false;
   bool claimed_ = false;
 };
 

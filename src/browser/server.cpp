@@ -35,7 +35,7 @@ std::string RandomHex() {
 // handler of the request they are answering.
 struct Server::Impl : std::enable_shared_from_this<Impl> {
   Impl(net::io_context& io, BrowserEvents& events, const std::filesystem::path& folder,
-       DisplayOptions display, std::string page_extra)
+       DisplayOptions display, std::string page_extra, std::string public_origin)
       : acceptor(io),
         navigation(std::make_shared<NavigationState>(events)),
         streams(std::make_shared<EventStreams>()),
@@ -45,8 +45,10 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
     acceptor.bind(endpoint);
     acceptor.listen(net::socket_base::max_listen_connections);
     site = std::make_shared<const Site>(Site{RandomHex(), acceptor.local_endpoint().port(),
-                                             HtmlFolder(folder), display, std::move(page_extra)});
-    claim = std::make_shared<RunClaim>(RandomHex(), site->prefix);
+                                             HtmlFolder(folder), display, std::move(page_extra),
+                                             std::move(public_origin)});
+    claim = std::make_shared<RunClaim>(RandomHex(), site->prefix,
+                                       site->public_origin.starts_with("https://"));
   }
 
   void Accept() {
@@ -98,8 +100,10 @@ struct Server::Impl : std::enable_shared_from_this<Impl> {
 };
 
 Server::Server(boost::asio::io_context& io, BrowserEvents& events,
-               std::filesystem::path html_folder, DisplayOptions display, std::string page_extra)
-    : impl_(std::make_shared<Impl>(io, events, html_folder, display, std::move(page_extra))) {
+               std::filesystem::path html_folder, DisplayOptions display, std::string page_extra,
+               std::string public_origin)
+    : impl_(std::make_shared<Impl>(io, events, html_folder, display, std::move(page_extra),
+                                   std::move(public_origin))) {
   impl_->Accept();
 }
 

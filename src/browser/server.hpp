@@ -42,9 +42,12 @@ class Server final : public Browser {
   // folder served; `events` receives the before-navigate event and must
   // outlive the server. `page_extra` is added to every HTML page after the
   // page script: empty but in a pilot, whose participant script it holds.
-  // Throws boost::system::system_error when it cannot bind.
+  // `public_origin`, when given, is the origin the browser sees through a
+  // relay that keeps Host on the loopback: pages and sockets must come from
+  // it, every URL sent to a page uses it, and an https one makes the claim's
+  // cookie Secure. Throws boost::system::system_error when it cannot bind.
   Server(boost::asio::io_context& io, BrowserEvents& events, std::filesystem::path html_folder,
-         DisplayOptions display = {}, std::string page_extra = {});
+         DisplayOptions display = {}, std::string page_extra = {}, std::string public_origin = {});
   ~Server() override;
   Server(const Server&) = delete;
   Server& operator=(const Server&) = delete;
@@ -63,8 +66,8 @@ class Server final : public Browser {
   std::uint16_t Port() const;
   const std::string& Prefix() const;  // 32 lowercase hex digits
   std::string Origin() const;         // http://127.0.0.1:PORT
-  // The full URL of a file under the html folder, or nullopt for a path
-  // outside it.
+  // The full loopback URL of a file under the html folder, or nullopt for a
+  // path outside it.
   std::optional<std::string> UrlFor(const std::filesystem::path& page) const;
 
   // Open page event streams.

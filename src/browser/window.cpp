@@ -17,7 +17,8 @@ Window::Window(boost::asio::io_context& io, BrowserEvents& events,
       out_(out),
       err_(err),
       server_(io, events, std::move(html_folder), options.display,
-              options.participant ? PilotScript(*options.participant) : std::string()),
+              options.participant ? PilotScript(*options.participant) : std::string(),
+              options.public_origin),
       signals_(io, SIGINT, SIGTERM),
       gone_timer_(io) {
   server_.OnStreamsChanged([this](std::size_t open) { OnStreams(open); });
@@ -112,6 +113,8 @@ void Window::ShowAddress(const std::string& url) {
   }
   address_only_ = true;
   out_ << url << '\n' << std::flush;
+  // Behind a relay the participant may never arrive: the wait starts now.
+  if (!options_.public_origin.empty()) OnStreams(server_.OpenStreams());
 }
 
 void Window::OnBrowserExit(int exit_code) {
@@ -144,11 +147,17 @@ void Window::OnStreams(std::size_t open) {
     gone_timer_.cancel();
     return;
   }
-  gone_timer_.expires_after(kGoneGrace);
+  gone_timer_.expires_after(options_.gone_grace);
   gone_timer_.async_wait([this](const boost::system::error_code& ec) {
     if (ec || quitting_ || server_.OpenStreams() > 0) return;
     RaiseQuit();
   });
+}
+
+void Window::SetGoneGrace(std::chrono::milliseconds grace) {
+  options_.gone_grace = grace;
+  // A wait already running is measured anew.
+  if (address_only_ && !quitting_ && server_.OpenStreams() == 0) OnStreams(0);
 }
 
 void Window::WaitForSignal() {

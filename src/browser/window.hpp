@@ -28,14 +28,15 @@ struct WindowOptions {
   // of waiting for someone to open its address.
   std::optional<PilotParticipant> participant;
   DisplayOptions display;  // --display, --photodiode
+  // An online game's: the origin the participant's browser sees (Server).
+  std::string public_origin;
+  // How long the pages may all be gone before the window counts as closed
+  // when no browser was launched.
+  std::chrono::milliseconds gone_grace{5000};
 };
 
 class Window final : public Browser {
  public:
-  // How long the pages may all be gone before the window counts as closed
-  // when no browser was launched.
-  static constexpr std::chrono::milliseconds kGoneGrace{5000};
-
   // Starts the server for `html_folder` with `events` as its sink; the first
   // Navigate2 opens the browser on that page. Messages for the experimenter go
   // to `err`, the start page's address (when no browser is launched) to `out`.
@@ -60,6 +61,8 @@ class Window final : public Browser {
   // Whether the start page's address was printed for someone to open, no
   // browser having been launched.
   bool AddressOnly() const { return address_only_; }
+  // From now on the pages may all be gone for `grace` (WindowOptions).
+  void SetGoneGrace(std::chrono::milliseconds grace);
 
  private:
   void Open(const std::string& url);

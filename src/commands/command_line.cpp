@@ -89,6 +89,103 @@ void DefineOptions(CLI::App& app, Options& o) {
       ->check(CLI::IsMember(browser::PilotStrategies()))
       ->type_name("S")
       ->needs(pilot_option);
+  CLI::App* serve = app.add_subcommand(
+      "serve",
+      "Host the study folder (the current one, or --folder DIR) for participants in their own "
+      "browsers: check every condition, then listen and print the study link; runs until "
+      "SIGINT or SIGTERM");
+  // --folder (and the other program options) may follow the command too.
+  serve->fallthrough();
+  online::ServeOptions& s = o.serve;
+  serve->add_option("--listen", s.listen, "The address and port to listen on")
+      ->capture_default_str();
+  serve->add_option("--public-url", s.public_url,
+                    "The study's address as participants' browsers see it (behind a TLS proxy: "
+                    "https://...); the printed link, the games' origin, Secure cookies");
+  serve
+      ->add_option("--id-param", s.id_params,
+                   "The link parameter holding the participant's ID (default: the first "
+                   "present of PROLIFIC_PID, workerId, id)")
+      ->expected(1);
+  serve->add_option("--conditions", s.conditions,
+                    "The settings files to run (default: all in settings/)");
+  serve
+      ->add_option("--assign", o.assign,
+                   "balanced: the condition with the fewest games started (ties at random); "
+                   "random")
+      ->check(CLI::IsMember({"balanced", "random"}))
+      ->capture_default_str();
+  serve->add_flag("--allow-condition-param", s.allow_condition_param,
+                  "Let a link pin its condition with condition=NAME");
+  serve->add_flag("--allow-repeat", s.allow_repeat, "Let an ID start more than one game");
+  serve->add_option("--max-games", s.max_games, "Games at once; past it the link answers 503")
+      ->check(CLI::Range(1, 100000))
+      ->capture_default_str();
+  serve
+      ->add_option("--max-new-per-minute", s.max_new_per_minute,
+                   "New games per minute from one client address (default: no cap)")
+      ->check(CLI::Range(1, 1000000));
+  serve
+      ->add_option("--trusted-proxy", s.trusted_proxies,
+                   "A proxy's address whose X-Forwarded-For names the client (repeatable)")
+      ->take_all();
+  serve->add_option("--return-url", s.return_url,
+                    "Where a participant goes after the thank-you page once the game is saved; "
+                    "{id} and {PARAM} are replaced by the URL-encoded ID and link parameters");
+  serve
+      ->add_option("--return-after", s.return_after,
+                   "Seconds the thank-you page shows before the return URL")
+      ->check(CLI::Range(0, 3600))
+      ->capture_default_str();
+  serve
+      ->add_option("--abandon-after", s.abandon_after,
+                   "Seconds a game's page may be gone before the game counts as abandoned")
+      ->check(CLI::Range(1, 86400))
+      ->capture_default_str();
+  serve
+      ->add_option("--finish-within", s.finish_within,
+                   "On SIGINT/SIGTERM: seconds running games may go on before they are ended")
+      ->check(CLI::Range(0, 86400))
+      ->capture_default_str();
+  CLI::Option* online =
+      app.add_flag("--online-game", o.online_game,
+                   "Play one participant's game for a relay on this machine (volleta serve): no "
+                   "browser, no questions, no markers; print the start page's loopback address")
+          ->excludes(pilot_option)
+          ->excludes(check_option)
+          ->excludes(report)
+          ->excludes(exporter)
+          ->excludes(new_study_option);
+  app.add_option("--subject", o.subject, "With --online-game: the subject ID")
+      ->type_name("ID")
+      ->needs(online);
+  app.add_option("--public-origin", o.public_origin,
+                 "With --online-game: the origin the participant's browser sees, e.g. "
+                 "https://study.example.org")
+      ->type_name("ORIGIN")
+      ->needs(online);
+  app.add_option("--abandon-after", o.abandon_after,
+                 "With --online-game: the game ends when its pages have all been gone this long; "
+                 "default 60")
+      ->check(CLI::Range(1, 86400))
+      ->type_name("SECS")
+      ->needs(online);
+  app.add_option("--return-url", o.return_url,
+                 "With --online-game: where the thank-you page sends the participant; {id} and "
+                 "{PARAM} (a parameter of --link) are replaced, URL-encoded")
+      ->type_name("URL")
+      ->needs(online);
+  app.add_option("--return-after", o.return_after,
+                 "With --online-game: the seconds the thank-you page shows before it goes on to "
+                 "--return-url; default 5")
+      ->check(CLI::Range(0, 3600))
+      ->type_name("SECS")
+      ->needs(online);
+  app.add_option("--link", o.link,
+                 "With --online-game: the study link's other parameters, a query string kept in "
+                 "the session record")
+      ->type_name("QUERY")
+      ->needs(online);
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();
@@ -99,12 +196,16 @@ void ReadParsed(const CLI::App& app, Options& o, std::string program) {
   o.settings_words = app.remaining();
   o.report = app.count("--report") > 0;
   o.exporter = app.count("--export") > 0;
-  if (app.count("--new-study") > 0) {
+  if (app.got_subcommand("serve")) {
+    o.command = "serve";
+  } else if (app.count("--new-study") > 0) {
     o.command = "new-study";
   } else if (o.report) {
     o.command = "report";
   } else if (o.exporter) {
     o.command = "export";
+  } else if (o.online_game) {
+    o.command = "online-game";
   } else if (app.count("--pilot") > 0) {
     o.command = "pilot";
   } else if (o.check) {

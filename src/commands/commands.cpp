@@ -80,8 +80,10 @@ std::optional<int> Prepare(Options& options, std::ostream& err) {
 
 const std::vector<Tool>& Tools() {
   static const std::vector<Tool> kTools{
-      {"session", RunSession, true}, {"check", RunCheck, true},   {"pilot", RunPilot, true},
-      {"report", RunReport, true},   {"export", RunExport, true}, {"new-study", RunNewStudy, false},
+      {"session", RunSession, true},     {"check", RunCheck, true},
+      {"pilot", RunPilot, true},         {"online-game", RunOnlineGame, true},
+      {"report", RunReport, true},       {"export", RunExport, true},
+      {"new-study", RunNewStudy, false}, {"serve", RunServe, true},
   };
   return kTools;
 }

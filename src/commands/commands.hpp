@@ -10,6 +10,7 @@
 
 #include "game/frm_main.hpp"
 #include "game/pilot.hpp"
+#include "online/serve.hpp"
 
 namespace CLI {
 class App;
@@ -28,6 +29,16 @@ struct Options {
   std::string export_folder;        // --export [LOGDIR]
   bool report = false, exporter = false;
   game::PilotOptions pilot;
+  online::ServeOptions serve;
+  std::string assign = "balanced";  // serve --assign
+  // --online-game and its options: one participant's game behind a relay.
+  bool online_game = false;
+  std::string subject;        // --subject ID
+  std::string public_origin;  // --public-origin ORIGIN
+  int abandon_after = 60;     // --abandon-after SECS
+  std::string return_url;     // --return-url URL
+  int return_after = 5;       // --return-after SECS
+  std::string link;           // --link QUERY
   StartOptions start;
   // After the options: the settings file's name, word by word.
   std::vector<std::string> settings_words;
@@ -68,6 +79,13 @@ int RunSession(const Options& options, Streams streams);
 int PlayGame(const StartOptions& options);
 int RunCheck(const Options& options, Streams streams);
 int RunPilot(const Options& options, Streams streams);
+// Checks every condition it will run as --check does, then hosts the study
+// for participants' own browsers until SIGINT or SIGTERM.
+int RunServe(const Options& options, Streams streams);
+// --online-game: one participant's game for a relay in front of it (serve).
+int RunOnlineGame(const Options& options, Streams streams);
+// Whether `origin` is a bare http or https origin: scheme, host and port only.
+bool IsBareOrigin(std::string_view origin);
 // The log folder a --report or --export names: the program folder's log
 // when it names none.
 std::filesystem::path LogFolder(const std::string& given);

@@ -4,6 +4,8 @@
 // session state and appended to the files. Their format: log_schema.hpp.
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,10 @@ struct Rows {
 // The rows, each ending in CR LF, from the session state as it stands.
 Rows BuildRows();
 
+// Decides, from the whole text of a file read under its lock, the row to
+// append to it (nullopt: none).
+using RowDecision = std::function<std::optional<std::string>(std::string_view text)>;
+
 // How long an append waits for another station's append to the same file.
 inline constexpr std::chrono::milliseconds kLockWait{10000};
 
@@ -30,6 +36,12 @@ inline constexpr std::chrono::milliseconds kLockWait{10000};
 // A `header` goes in front of the row when the file is empty.
 bool AppendRow(const std::filesystem::path& file, std::string_view row, std::string* error,
                std::chrono::milliseconds lock_wait = kLockWait, std::string_view header = {});
+// As AppendRow, but the row is the one `decide` makes of the file's text
+// read under the same lock, so that processes sharing the file decide in
+// turn. Returns false with an empty `error` when `decide` made none.
+bool AppendDecidedRow(const std::filesystem::path& file, const RowDecision& decide,
+                      std::string* error, std::chrono::milliseconds lock_wait = kLockWait,
+                      std::string_view header = {});
 
 // Where one of the game's rows went.
 struct RowOutcome {

@@ -48,4 +48,30 @@ RecordOutcome AppendSessionRecord(const std::filesystem::path& folder,
   return outcome;
 }
 
+RecordOutcome AppendDecidedSessionRecord(const std::filesystem::path& folder,
+                                         const SessionDecision& decide, bool* decided) {
+  std::error_code ec;
+  std::string ignored;
+  if (std::filesystem::create_directories(folder, ec)) {
+    platform::SyncFolder(folder.parent_path(), &ignored);
+  }
+  RecordOutcome outcome;
+  outcome.file = folder / kSessionRecord;
+  std::optional<SessionFields> made;
+  outcome.appended = AppendDecidedRow(
+      outcome.file,
+      [&](std::string_view text) -> std::optional<std::string> {
+        made = decide(text);
+        if (!made) return std::nullopt;
+        return SessionRow(*made);
+      },
+      &outcome.reason, kLockWait, SessionHeader());
+  *decided = made.has_value();
+  if (!outcome.appended && made && !outcome.reason.empty()) {
+    outcome.saved =
+        AppendRow(FallbackFile(), std::string(kSessionRecord) + "," + SessionRow(*made), &ignored);
+  }
+  return outcome;
+}
+
 }  // namespace datalog

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,10 +15,12 @@ namespace datalog {
 
 inline constexpr std::string_view kSessionRecord = "sessions.csv";
 
-inline constexpr std::array<std::string_view, 16> kSessionColumns = {
+// The last two came later: a file begun before them has 16 columns, and rows
+// appended to it carry them anyway (readers pad a shorter row).
+inline constexpr std::array<std::string_view, 18> kSessionColumns = {
     "version", "started", "ended",         "settings file", "subject ID", "display",
     "browser", "screen",  "frame rate Hz", "ttl",           "codes sent", "ttl fault",
-    "lsl",     "outcome", "lag median ms", "lag max ms"};
+    "lsl",     "outcome", "lag median ms", "lag max ms",    "mode",       "link"};
 
 enum SessionColumn : std::size_t {
   kVersionColumn,
@@ -35,6 +39,8 @@ enum SessionColumn : std::size_t {
   kOutcomeColumn,
   kLagMedianColumn,
   kLagMaxColumn,
+  kModeColumn,  // lab, pilot or online
+  kLinkColumn,  // an online game's link parameters, as a query string
 };
 
 using SessionFields = std::array<std::string, kSessionColumns.size()>;
@@ -55,5 +61,13 @@ struct RecordOutcome {
 // creating the folder when missing; a row the file would not take goes to the
 // fallback file as the logs' rows do.
 RecordOutcome AppendSessionRecord(const std::filesystem::path& folder, const SessionFields& fields);
+
+// As AppendSessionRecord, but the record is the one `decide` makes of the
+// rows already in the file (header included), read under its lock: processes
+// sharing the folder decide in turn. `decided` says whether it made one;
+// nothing is appended, nor saved elsewhere, when it did not.
+using SessionDecision = std::function<std::optional<SessionFields>(std::string_view text)>;
+RecordOutcome AppendDecidedSessionRecord(const std::filesystem::path& folder,
+                                         const SessionDecision& decide, bool* decided);
 
 }  // namespace datalog

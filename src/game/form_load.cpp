@@ -16,10 +16,18 @@
 #include "ttl/session_port.hpp"
 
 void frmMain::Form_Load() {
-  session::RunSetUp(options_.pilot ? session::SetUpMode::kPilot : session::SetUpMode::kSession);
-  // Before a pilot turns TTL off: the markers carry ttl.txt's codes when it is valid.
-  lsl_out::OpenOutletsForSession(
-      io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
+  // An online game asks nothing either: its subject ID is set beforehand.
+  session::RunSetUp(options_.pilot || options_.online ? session::SetUpMode::kPilot
+                                                      : session::SetUpMode::kSession);
+  if (options_.online) {
+    // A participant's own browser, far from any recording: no markers.
+    Module1::TtlEnabled = false;
+    Module1::TtlState = "off: online";
+  } else {
+    // Before a pilot turns TTL off: the markers carry ttl.txt's codes when it is valid.
+    lsl_out::OpenOutletsForSession(
+        io_, {options_.pilot, game::DisplayDescription(options_.window.display)});
+  }
   if (options_.pilot && options_.port_log.empty() && Module1::TtlEnabled) {
     Module1::TtlEnabled = false;
     Module1::TtlState = "off: a pilot sends no markers (--port-log FILE records them)";

@@ -6,11 +6,13 @@
 
 #include "datalog/log_rows.hpp"
 #include "game/catches.hpp"
+#include "game/online_return.hpp"
 #include "game/run_record.hpp"
 #include "game/show.hpp"
 #include "game/terminal.hpp"
 #include "platform/clock.hpp"
 #include "platform/dialogs.hpp"
+#include "platform/file_io.hpp"
 #include "platform/numbers.hpp"
 #include "platform/program.hpp"
 #include "platform/random.hpp"
@@ -36,6 +38,11 @@ std::uint32_t NextDelay() {
   const double ms = platform::RoundHalfEven(Module1::DelayMin.Number() * 1000.0 + random_part);
   return ms <= 0 ? 0u : static_cast<std::uint32_t>(ms);
 }
+
+// Once the thank-you page may go on to the return URL, its leaving ends the
+// game's process: a short grace covers only the step from the last game page.
+constexpr std::chrono::milliseconds kReturnGrace{3000};
+
 }  // namespace
 
 frmMain::frmMain(boost::asio::io_context& io, StartOptions options)
@@ -63,6 +70,8 @@ void frmMain::Timer1_Timer() {
     GameOver = true;
     game::ReportGameOver();
     WriteData();
+    // Only now, with the rows written, may the participant be sent on.
+    if (options_.online && !options_.online->return_url.empty()) ProvideReturn();
     BrowserEvents->Show(platform::ProgramFolder() / "html" / "thankyou.htm");
     return;
   }
@@ -146,6 +155,17 @@ void frmMain::ThankYouShown() {
   if (!options_.pilot) return;
   // On the loop's next turn, once this request's answer is on its way.
   platform::CurrentScheduler().CallAfter(0, [] { platform::EndProgram(platform::kExitOk); });
+}
+
+void frmMain::ProvideReturn() {
+  const std::filesystem::path page = platform::ProgramFolder() / "html" / "thankyou.htm";
+  const std::string bytes = platform::ReadFileBytes(page).value_or(
+      "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>\n");
+  const std::string url =
+      game::ReturnUrl(options_.online->return_url, Module1::SubjectId, options_.online->link);
+  Module1::BrowserEvents->Sink->Provide(
+      page, bytes + game::ReturnSnippet(url, options_.online->return_after));
+  if (window_) window_->SetGoneGrace(kReturnGrace);
 }
 
 void frmMain::WriteData() {

@@ -4,11 +4,21 @@
 #include <boost/asio/io_context.hpp>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "browser/window.hpp"
 #include "game/class1.hpp"
 #include "platform/event_loop.hpp"
+
+// A game a participant plays in a browser of their own, reached through a
+// relay: nothing is asked, no marker is sent, and the window is only the
+// address printed for the relay (window.no_browser, window.public_origin).
+struct OnlineGame {
+  std::string link;        // the study link's other parameters, a query string
+  std::string return_url;  // where the thank-you page goes on to; empty: it stays
+  int return_after = 5;    // seconds the thank-you page shows before it goes on
+};
 
 // How this run shows the experiment and where its TTL pulses go; set from the
 // command line before Form_Load.
@@ -24,6 +34,7 @@ struct StartOptions {
   bool pilot = false;
   // Where the game's rows go; empty: the study's log/ (a pilot's is log/pilot/).
   std::filesystem::path log_folder;
+  std::optional<OnlineGame> online;
 };
 
 // How far from its due time, in real milliseconds, a staged tick may be moved
@@ -76,6 +87,9 @@ class frmMain {
 
  private:
   void WaitBeforeWindow();
+  // An online game with a return URL: the thank-you page, with its Continue
+  // link and the timed move on, provided in place of the file's own bytes.
+  void ProvideReturn();
 
   boost::asio::io_context& io_;
   StartOptions options_;

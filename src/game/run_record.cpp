@@ -62,11 +62,24 @@ std::pair<std::string, std::string> Lag() {
 std::string Outcome(const StartOptions& options, const RunEnd& end) {
   if (end.game_over) return "completed";
   if (options.pilot) return "unfinished";
+  if (options.online) return "abandoned at throw " + std::to_string(Module1::ThrowCount);
   if (end.game_started) return "window closed at throw " + std::to_string(Module1::ThrowCount);
   return "window closed before the game";
 }
 
+// "Firefox 128.0.3" -> "Firefox 128": a stranger's browser is recorded no
+// closer than its major version.
+std::string MajorVersionOnly(const std::string& browser) {
+  const std::size_t space = browser.rfind(' ');
+  if (space == std::string::npos || space + 1 >= browser.size() || browser[space + 1] < '0' ||
+      browser[space + 1] > '9') {
+    return browser;
+  }
+  return browser.substr(0, browser.find('.', space));
+}
+
 std::string BrowserText(const StartOptions& options, const RunEnd& end) {
+  if (options.online) return MajorVersionOnly(g_run.facts.browser);
   const std::string& seen = g_run.facts.browser;
   if (end.address_only) {
     const std::string none =
@@ -150,6 +163,8 @@ datalog::SessionFields RunRecordFields(const StartOptions& options, const RunEnd
   f[kLslColumn] = lsl_out::OutletsDescription();
   f[kOutcomeColumn] = Outcome(options, end);
   std::tie(f[kLagMedianColumn], f[kLagMaxColumn]) = Lag();
+  f[kModeColumn] = options.online ? "online" : options.pilot ? "pilot" : "lab";
+  if (options.online) f[kLinkColumn] = options.online->link;
   return f;
 }
 

@@ -255,6 +255,10 @@ LogSet ReadLogs(const fs::path& folder, std::optional<bool> pilot_folder) {
           ReadLog(folder / datalog::kSessionRecord, false)) {
     for (datalog::CsvRecord& record : datalog::ParseCsv(*sessions)) {
       if (record.line == 1) continue;  // the header
+      // A row of a file begun before the last columns were added lacks them.
+      if (record.fields.size() < datalog::kSessionColumns.size()) {
+        record.fields.resize(datalog::kSessionColumns.size());
+      }
       set.sessions.push_back(std::move(record.fields));
     }
   }

@@ -426,7 +426,8 @@ class WindowTest : public BrowserTest {
   std::unique_ptr<browser::Window> Open(const std::string& browser) {
     out.str("");
     err.str("");
-    const browser::WindowOptions options{false, browser, false, false, {}, {}};
+    browser::WindowOptions options;
+    options.browser = browser;
     auto window = std::make_unique<browser::Window>(io, *this, Html(), options, out, err);
     window->Navigate2(Html() / "start.htm");
     return window;

@@ -18,6 +18,9 @@ TEST(RunClaim, TheFirstPageRequestClaimsTheRunAndOnlyItsCookieGetsIn) {
   for (const char* cookies : {"volleta=0123abc", "volleta=0123abcde", "xvolleta=0123abcd",
                               "volleta=0123abcd x", "a=volleta=0123abcd", "volleta= 0123abcd"})
     EXPECT_EQ(claim.Admit(cookies, true), Admission::kRefused) << cookies;
+  // Reached over https only: the cookie never goes out in the clear.
+  EXPECT_EQ(browser::RunClaim("t", "p", true).SetCookie(),
+            "volleta=t; Path=/p/; HttpOnly; SameSite=Strict; Secure");
 }
 
 }  // namespace

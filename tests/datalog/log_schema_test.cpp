@@ -50,7 +50,7 @@ TEST(SessionRecordTest, EveryColumnIsDescribedInBothReadmes) {
   }
   EXPECT_EQ(datalog::SessionHeader(),
             "version,started,ended,settings file,subject ID,display,browser,screen,frame rate "
-            "Hz,ttl,codes sent,ttl fault,lsl,outcome,lag median ms,lag max ms\r\n");
+            "Hz,ttl,codes sent,ttl fault,lsl,outcome,lag median ms,lag max ms,mode,link\r\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "datalog/log_schema.hpp"
+#include "datalog/session_record.hpp"
 #include "platform/file_io.hpp"
 #include "report/log_reader.hpp"
 #include "report/study_report.hpp"
@@ -92,6 +93,29 @@ TEST(LogReaderTest, PilotFolderTakesPilotRowsRepeatedGamesAndFlagsRealOnes) {
   EXPECT_EQ(Describe(logs.problems[0]),
             "log.csv line 3: a real row (subject \"S1\") among the pilot logs: left out");
   EXPECT_NE(StudyReportHtml(logs).find("<h1>Pilot report</h1>"), std::string::npos);
+}
+
+TEST(LogReaderTest, SessionRecordBegunWithSixteenColumnsTakesAndReadsFullRows) {
+  testing_support::TempProgramFolder folder;
+  folder.Write("log/log.csv", "");
+  const std::string old_header =
+      "version,started,ended,settings file,subject ID,display,browser,screen,frame rate Hz,ttl,"
+      "codes sent,ttl fault,lsl,outcome,lag median ms,lag max ms\r\n";
+  folder.Write("log/sessions.csv",
+               old_header + "1.0,a,b,s.txt,S0,staged,,,,off,0,,off,completed,,\r\n");
+  datalog::SessionFields fields;
+  fields[datalog::kSubjectColumn] = "S1";
+  fields[datalog::kModeColumn] = "online";
+  fields[datalog::kLinkColumn] = "a=1&b=2";
+  ASSERT_TRUE(datalog::AppendSessionRecord(folder.Path() / "log", fields).appended);
+  EXPECT_EQ(folder.Read("log/sessions.csv").rfind(old_header, 0), 0u);
+  const LogSet logs = ReadLogs(folder.Path() / "log");
+  ASSERT_EQ(logs.sessions.size(), 2u);
+  for (const auto& row : logs.sessions) ASSERT_EQ(row.size(), datalog::kSessionColumns.size());
+  EXPECT_EQ(logs.sessions[0][datalog::kOutcomeColumn], "completed");
+  EXPECT_EQ(logs.sessions[0][datalog::kModeColumn], "");
+  EXPECT_EQ(logs.sessions[1][datalog::kSubjectColumn], "S1");
+  EXPECT_EQ(logs.sessions[1][datalog::kLinkColumn], "a=1&b=2");
 }
 
 TEST(ReportTest, FiguresOfEachConditionAndGame) {

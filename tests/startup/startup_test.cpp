@@ -184,8 +184,8 @@ TEST_F(StartupTest, TerminalDialogsChooseTheFileAndAskForTheSubject) {
 
 }  // namespace
 
-// The options --help prints and the ones the documents name are the same set: each option is
-// in the README's reference, and no document names one the program does not have.
+// The options --help (and serve --help) prints and the ones the documents name are the same set:
+// each option is in the README's reference, and no document names one the program does not have.
 TEST(DocsTest, EveryOptionIsDocumentedAndEveryDocumentedOptionExists) {
   const auto help = RunVolleta({"--help"});
   ASSERT_EQ(help.status, 0) << help.err;
@@ -198,8 +198,11 @@ TEST(DocsTest, EveryOptionIsDocumentedAndEveryDocumentedOptionExists) {
     }
     return found;
   };
-  const std::set<std::string> program = options(help.out);
+  std::set<std::string> program = options(help.out);
   ASSERT_GT(program.size(), 10u) << help.out;
+  const auto serve_help = RunVolleta({"serve", "--help"});
+  ASSERT_EQ(serve_help.status, 0) << serve_help.err;
+  program.merge(options(serve_help.out));
 
   const std::filesystem::path source = VOLLETA_SOURCE_DIR;
   const std::string readme = platform::ReadFileBytes(source / "README.md").value_or("");

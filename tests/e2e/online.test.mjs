@@ -1,0 +1,150 @@
+// One participant's online game (--online-game) as serve runs it: the page at a
+// public origin (here a relay on another loopback port that rewrites Host to
+// the game's, as serve does), a whole game to the return URL, a game whose page
+// closes mid-game, and page sockets refused from any other origin.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs/promises';
+import http from 'node:http';
+import net from 'node:net';
+import os from 'node:os';
+import path from 'node:path';
+import { launchChromium } from './lib/chromium.mjs';
+import { start, checkLogs, rows } from './lib/game_run.mjs';
+
+const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-online-'));
+const browser = await launchChromium();
+after(() => Promise.all([browser.close(), fs.rm(root, { recursive: true, force: true })]));
+
+// Relays a port of its own to the game's `port` (set once known), each
+// request's Host rewritten to the game's loopback address; bytes after a
+// WebSocket upgrade pass untouched.
+async function hostRelay() {
+  const relay = { port: 0, to: 0, open: new Set() };
+  const server = net.createServer((client) => {
+    const upstream = net.connect(relay.to, '127.0.0.1');
+    let upgraded = false;
+    client.on('data', (chunk) => {
+      if (!upgraded) {
+        const head = chunk.toString('latin1');
+        upgraded = /\r\nupgrade:\s*websocket/i.test(head);
+        chunk = Buffer.from(head.replace(/\r\nhost:[^\r]*/gi, `\r\nHost: 127.0.0.1:${relay.to}`),
+          'latin1');
+      }
+      upstream.write(chunk);
+    });
+    upstream.pipe(client);
+    for (const [a, b] of [[client, upstream], [upstream, client]]) {
+      relay.open.add(a);
+      a.on('error', () => b.destroy());
+      a.on('close', () => { relay.open.delete(a); b.destroy(); });
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  relay.port = server.address().port;
+  relay.close = () => { server.close(); relay.open.forEach((s) => s.destroy()); };
+  return relay;
+}
+
+// Starts a game behind a relay; resolves to { run, relay, page at the public origin }.
+async function onlineGame(subject, args) {
+  const relay = await hostRelay();
+  const run = await start(root, 3, ['--online-game', '--subject', subject, '--public-origin',
+    `http://127.0.0.1:${relay.port}`, ...args], subject, { delay: '0.5,0' });
+  const url = new URL(await run.firstLine);
+  assert.match(url.href, /^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/html\/start\.htm$/);
+  relay.to = Number(url.port);
+  const page = await browser.newPage();
+  await page.goto(`http://127.0.0.1:${relay.port}${url.pathname}`);
+  await page.click('a.button');
+  return { run, relay, page, gamePort: relay.to, prefix: url.pathname.split('/')[1] };
+}
+
+// Throws to Players 1 and 3 in turn until the thank-you page, or `throws` throws.
+async function throwUntil(page, throws = Infinity) {
+  for (let n = 0; n < throws; n++) {
+    const state = await (await page.waitForFunction(() => {
+      if (location.pathname.endsWith('/thankyou.htm')) return 'end';
+      return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
+    }, null, { timeout: 60000, polling: 50 })).jsonValue();
+    if (state === 'end') return;
+    await page.evaluate(() => { document.body.dataset.thrown = '1'; });
+    await Promise.race([page.click(`td.player.p${n % 2 ? 3 : 1} a`, { timeout: 60000 }),
+      page.waitForURL(/thankyou\.htm$/, { timeout: 60000 })]).catch(() => {});
+  }
+}
+
+// A WebSocket upgrade sent straight to the game as serve relays it; resolves
+// to the status it got.
+const upgrade = (port, prefix, headers) => new Promise((resolve, reject) => {
+  const request = http.request({ host: '127.0.0.1', port, path: `/${prefix}/socket`,
+    headers: { Host: `127.0.0.1:${port}`, Connection: 'Upgrade', Upgrade: 'websocket',
+      'Sec-WebSocket-Version': '13', 'Sec-WebSocket-Key': 'dGhlIHNhbXBsZSBub25jZQ==', ...headers } });
+  request.on('upgrade', (res, socket) => { socket.destroy(); resolve(101); });
+  request.on('response', (res) => { res.resume(); resolve(res.statusCode); });
+  request.on('error', reject);
+  request.end();
+});
+
+const record = async (folder) => {
+  const [header, row, ...more] = await rows(folder, 'sessions.csv');
+  assert.equal(more.length, 0);
+  const names = header.trim().split(',');
+  assert.equal(names.length, 18);
+  const fields = row.trim().match(/("([^"]|"")*"|[^,]*)(,|$)/g).map((f) => f.replace(/,$/, ''));
+  return Object.fromEntries(names.map((name, i) => [name, fields[i]]));
+};
+
+test('an online game at its public origin: whole game logged, recorded, and the page sent on ' +
+  'to the return URL with the placeholders encoded; sockets only from that origin', async () => {
+  const returned = [];
+  const returnServer = http.createServer((req, res) => { returned.push(req.url); res.end('done'); });
+  await new Promise((resolve) => returnServer.listen(0, '127.0.0.1', resolve));
+  const link = 'PROLIFIC_PID=p+1%26x&STUDY_ID=s%2F2';
+  const { run, relay, page, gamePort, prefix } = await onlineGame('SONLINE', ['--abandon-after',
+    '30', '--link', link, '--return-after', '1', '--return-url',
+    `http://127.0.0.1:${returnServer.address().port}/done?cc=C1&pid={PROLIFIC_PID}&who={id}&x={none}`]);
+  try {
+    const [{ value: cookie }] = await page.context().cookies();
+    const statuses = {};
+    for (const origin of ['http://evil.example', `http://127.0.0.1:${gamePort}`,
+      `http://127.0.0.1:${relay.port}`]) {
+      statuses[origin] = await upgrade(gamePort, prefix, { Origin: origin, Cookie: `volleta=${cookie}` });
+    }
+    assert.deepEqual(Object.values(statuses), [403, 403, 101], JSON.stringify(statuses));
+    await throwUntil(page);
+    await page.waitForURL(/\/done\?/, { timeout: 60000 });
+    assert.deepEqual(returned, ['/done?cc=C1&pid=p%201%26x&who=SONLINE&x={none}']);
+    await run.ends();
+  } finally {
+    await page.close();
+    relay.close();
+    returnServer.close();
+  }
+  assert.equal(run.stdout().split('\n').filter(Boolean).length, 1, run.stdout());
+  await checkLogs(run, 'SONLINE', { staged: true });
+  const fields = await record(run.folder);
+  assert.equal(fields.mode, 'online');
+  assert.equal(fields.link, link);
+  assert.equal(fields.outcome, 'completed');
+  assert.equal(fields.ttl, 'off: online');
+  assert.match(fields.browser, /^(Chromium|Google Chrome|HeadlessChrome) \d+$/);
+});
+
+test('an online game whose page closes mid-game ends by itself: no log rows, recorded as ' +
+  'abandoned at its throw', async () => {
+  const { run, relay, page } = await onlineGame('SGONE', ['--abandon-after', '2']);
+  try {
+    await throwUntil(page, 1);
+    await page.close();
+    await run.ends();
+  } finally {
+    relay.close();
+  }
+  for (const log of ['log.csv', 'time.csv', 'onset.csv']) {
+    assert.deepEqual(await rows(run.folder, log), [], log);
+  }
+  const fields = await record(run.folder);
+  assert.match(fields.outcome, /^abandoned at throw [1-9]\d*$/);
+  assert.equal(fields.mode, 'online');
+});
