@@ -263,8 +263,7 @@ void HttpSession::ServeFile(const Request& req, const fs::path& file, const std:
   Reply(std::move(res), head, req.keep_alive());
 }
 
-void HttpSession::TakePageFacts(const Request& req, std::string_view query) {
-  // name=value pairs, values percent-encoded; each kept short and on one line.
+PageFacts ParsePageFacts(std::string_view query) {
   PageFacts facts;
   while (!query.empty()) {
     const std::size_t amp = query.find('&');
@@ -281,6 +280,11 @@ void HttpSession::TakePageFacts(const Request& req, std::string_view query) {
     if (name == "screen") facts.screen = std::move(*value);
     if (name == "hz") facts.frame_rate = std::move(*value);
   }
+  return facts;
+}
+
+void HttpSession::TakePageFacts(const Request& req, std::string_view query) {
+  const PageFacts facts = ParsePageFacts(query);
   platform::RunHandler([&] { navigation_->RaisePageFacts(facts); });
   if (!stream_.socket().is_open()) return;  // the handler shut the server down
   Reply(Response{http::status::no_content, req.version()}, false, req.keep_alive());

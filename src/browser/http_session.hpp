@@ -22,6 +22,7 @@
 #include <string>
 #include <string_view>
 
+#include "browser/browser.hpp"
 #include "browser/event_stream.hpp"
 #include "browser/navigation_state.hpp"
 #include "browser/page_socket.hpp"
@@ -29,6 +30,11 @@
 #include "browser/site.hpp"
 
 namespace browser {
+
+// What a page reports of its window: name=value pairs, values percent-encoded;
+// each value is kept to one line of at most 100 bytes, since it goes into the
+// session record. Unknown names and undecodable values are ignored.
+PageFacts ParsePageFacts(std::string_view query);
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:

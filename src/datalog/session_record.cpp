@@ -31,8 +31,11 @@ std::string SessionRow(const SessionFields& fields) {
   return row + std::string(kRowEnd);
 }
 
-RecordOutcome AppendSessionRecord(const std::filesystem::path& folder,
-                                  const SessionFields& fields) {
+namespace {
+
+// The outcome of an append to `folder`'s record, the folder made (and its
+// entry synced) should this be its first file.
+RecordOutcome RecordIn(const std::filesystem::path& folder) {
   std::error_code ec;
   std::string ignored;
   if (std::filesystem::create_directories(folder, ec)) {
@@ -40,23 +43,29 @@ RecordOutcome AppendSessionRecord(const std::filesystem::path& folder,
   }
   RecordOutcome outcome;
   outcome.file = folder / kSessionRecord;
+  return outcome;
+}
+
+// Keeps a row the record refused in the log's fallback file.
+bool SaveRefused(const std::string& row) {
+  std::string ignored;
+  return AppendRow(FallbackFile(), std::string(kSessionRecord) + "," + row, &ignored);
+}
+
+}  // namespace
+
+RecordOutcome AppendSessionRecord(const std::filesystem::path& folder,
+                                  const SessionFields& fields) {
+  RecordOutcome outcome = RecordIn(folder);
   const std::string row = SessionRow(fields);
   outcome.appended = AppendRow(outcome.file, row, &outcome.reason, kLockWait, SessionHeader());
-  if (!outcome.appended) {
-    outcome.saved = AppendRow(FallbackFile(), std::string(kSessionRecord) + "," + row, &ignored);
-  }
+  if (!outcome.appended) outcome.saved = SaveRefused(row);
   return outcome;
 }
 
 RecordOutcome AppendDecidedSessionRecord(const std::filesystem::path& folder,
                                          const SessionDecision& decide, bool* decided) {
-  std::error_code ec;
-  std::string ignored;
-  if (std::filesystem::create_directories(folder, ec)) {
-    platform::SyncFolder(folder.parent_path(), &ignored);
-  }
-  RecordOutcome outcome;
-  outcome.file = folder / kSessionRecord;
+  RecordOutcome outcome = RecordIn(folder);
   std::optional<SessionFields> made;
   outcome.appended = AppendDecidedRow(
       outcome.file,
@@ -68,8 +77,7 @@ RecordOutcome AppendDecidedSessionRecord(const std::filesystem::path& folder,
       &outcome.reason, kLockWait, SessionHeader());
   *decided = made.has_value();
   if (!outcome.appended && made && !outcome.reason.empty()) {
-    outcome.saved =
-        AppendRow(FallbackFile(), std::string(kSessionRecord) + "," + SessionRow(*made), &ignored);
+    outcome.saved = SaveRefused(SessionRow(*made));
   }
   return outcome;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "browser/http_session.hpp"
 #include "support/program_folder.hpp"
 
 namespace {
@@ -23,6 +24,16 @@ TEST(UrlPathTest, KeysAreWholeDecodedSegments) {
   const std::string url = browser::UrlPathForKey("p", key);
   EXPECT_EQ(url, "/p/html/dir/a%20b%2Bc%25d%C3%A9%3F%23.htm");
   EXPECT_EQ(KeyFromUrlPath(std::string_view(url).substr(8)), key);
+}
+
+// A page's report of its window goes into the session record: one short line per value.
+TEST(UrlPathTest, PageFactsAreDecodedToOneShortLineEach) {
+  const browser::PageFacts facts = browser::ParsePageFacts(
+      "screen=1920x1080&hz=59.9%0D%0A,injected&browser=" + std::string(150, 'C') +
+      "&x=1&noequals&screen=%zz");
+  EXPECT_EQ(facts.screen, "1920x1080");  // an undecodable repeat leaves the first
+  EXPECT_EQ(facts.frame_rate, "59.9,injected");
+  EXPECT_EQ(facts.browser, std::string(100, 'C'));
 }
 
 TEST(UrlPathTest, FilesStayInsideTheFolderAfterResolvingLinks) {
