@@ -203,7 +203,7 @@ function watchPresented() {
 }
 
 // The throw pictures presented are the throws the game made, in order (the
-// last throw's extra one after it included); with `some`, a page loaded
+// last throw's extra one after it included, when reported in time); with `some`, a page loaded
 // (which shows the game as it is then) may have missed some. None is
 // presented a frame before the moment the program committed its tick to.
 const FRAME_MS = 1000 / 60;
@@ -224,7 +224,10 @@ function checkPresented(run, presented, commits, { some = false } = {}) {
     let i = 0;
     for (const name of seen) while (made[i++] !== name) assert.ok(i < made.length, `${seen} in ${made}`);
   } else {
-    assert.deepEqual(seen, made, 'the pictures presented are the throws made');
+    // The extra throw's report may be lost to the thank-you page that follows it
+    // within a delay: on a busy machine the presentation entry comes later.
+    const extra = /extra throw/.test(run.stderr()) && seen.length === made.length - 1;
+    assert.deepEqual(seen, extra ? made.slice(0, -1) : made, 'the pictures presented are the throws made');
   }
   for (const { at, document, name } of commits) {
     const next = ordered.find((p) => p.document === document && p.time >= at - 100 &&
