@@ -63,8 +63,8 @@ Launcher::~Launcher() {
       reaped = r == p.pid || (r < 0 && errno != EINTR);
       if (!reaped) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    kill(-p.pid, SIGKILL);  // what is left of the browser's group
     if (!reaped) {
-      kill(-p.pid, SIGKILL);
       kill(p.pid, SIGKILL);
       while (waitpid(p.pid, &status, 0) < 0 && errno == EINTR) {
       }
@@ -167,6 +167,9 @@ void Launcher::Process::Reap() {
     r = waitpid(pid, &status, WNOHANG);
   } while (r < 0 && errno == EINTR);
   if (r != pid) return;
+  // Helpers the browser left behind (a renderer, a crash handler) would go on
+  // writing into the profile while it is removed: they go with it.
+  kill(-pid, SIGKILL);
   pid = -1;
   boost::system::error_code ignored;
   child_signal.cancel(ignored);
@@ -177,11 +180,12 @@ void Launcher::Process::Reap() {
 void Launcher::Process::RemoveProfile() {
   if (profile.empty()) return;
   std::error_code ec;
-  fs::remove_all(profile, ec);
-  if (ec) {
-    // A helper process may still have been writing into it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  // A helper process may still have been writing into it as it died.
+  for (int i = 0; i < 10; ++i) {
     fs::remove_all(profile, ec);
+    std::error_code ignored;
+    if (!ec && !fs::exists(profile, ignored)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   profile.clear();
 }

@@ -58,6 +58,11 @@ TEST_P(Pilot, PlaysWholeGamesThatKeepTheSchedulesPromisesInStudyTime) {
   EXPECT_EQ(folder.Read("log/time.csv"), kReal + ",9000,9999\r\n");
   EXPECT_FALSE(fs::exists(folder.Path() / "config" / "volleta"))
       << "a pilot remembers no settings file";
+  // Five browsers, each with a profile of its own, gone with it (its helpers too, which
+  // would otherwise write into it after it was removed).
+  EXPECT_TRUE(std::ranges::none_of(run.temp_left, [](const std::string& name) {
+    return name.starts_with("volleta-");
+  })) << testing::PrintToString(run.temp_left);
 
   const auto throws = datalog::ParseCsv(folder.Read("log/pilot/log.csv"));
   const auto times = datalog::ParseCsv(folder.Read("log/pilot/time.csv"));

@@ -15,6 +15,9 @@ struct ProgramRun {
   int status = -1;  // exit status, or -1 when it did not exit normally
   std::string out;
   std::string err;
+  // What the program left in the temporary folder it was given (POSIX: its
+  // TMPDIR, inside its own home), by name.
+  std::vector<std::string> temp_left;
 };
 
 ProgramRun RunVolleta(const std::vector<std::string>& args, const std::string& input = "");
@@ -39,6 +42,7 @@ class RunningVolleta {
   // Everything written so far (all of it once Wait returned).
   const std::string& Out() const { return out_.all; }
   const std::string& Err() const { return err_.all; }
+  std::filesystem::path TempFolder() const { return home_ / "tmp"; }
 
  private:
   struct Stream {

@@ -22,6 +22,10 @@ ProgramRun RunVolleta(const std::vector<std::string>& args, const std::string& i
   run.status = running.Wait();
   run.out = running.Out();
   run.err = running.Err();
+  std::error_code none;
+  for (const auto& entry : std::filesystem::directory_iterator(running.TempFolder(), none)) {
+    run.temp_left.push_back(entry.path().filename().string());
+  }
   return run;
 }
 
@@ -44,14 +48,15 @@ RunningVolleta::RunningVolleta(const std::vector<std::string>& args, const std::
 
   // The terminal dialogs, whatever display the test runs under.
   home_ = NewTempFolder("volleta-home-");
-  std::vector<std::string> env_storage{"HOME=" + home_.string(),
+  std::filesystem::create_directory(TempFolder());
+  std::vector<std::string> env_storage{"HOME=" + home_.string(), "TMPDIR=" + TempFolder().string(),
                                        "XDG_CONFIG_HOME=" + ConfigFolder(home_).string(),
                                        "XDG_CACHE_HOME=" + (home_ / ".cache").string()};
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
     if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0 ||
         entry.rfind("HOME=", 0) == 0 || entry.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
-        entry.rfind("XDG_CACHE_HOME=", 0) == 0) {
+        entry.rfind("XDG_CACHE_HOME=", 0) == 0 || entry.rfind("TMPDIR=", 0) == 0) {
       continue;
     }
     env_storage.push_back(entry);
