@@ -156,36 +156,31 @@ void DefineOptions(CLI::App& app, Options& o) {
           ->excludes(report)
           ->excludes(exporter)
           ->excludes(new_study_option);
-  app.add_option("--subject", o.subject, "With --online-game: the subject ID")
-      ->type_name("ID")
-      ->needs(online);
-  app.add_option("--public-origin", o.public_origin,
-                 "With --online-game: the origin the participant's browser sees, e.g. "
-                 "https://study.example.org")
-      ->type_name("ORIGIN")
-      ->needs(online);
-  app.add_option("--abandon-after", o.abandon_after,
-                 "With --online-game: the game ends when its pages have all been gone this long; "
-                 "default 60")
-      ->check(CLI::Range(1, 86400))
-      ->type_name("SECS")
-      ->needs(online);
-  app.add_option("--return-url", o.return_url,
-                 "With --online-game: where the thank-you page sends the participant; {id} and "
-                 "{PARAM} (a parameter of --link) are replaced, URL-encoded")
-      ->type_name("URL")
-      ->needs(online);
-  app.add_option("--return-after", o.return_after,
-                 "With --online-game: the seconds the thank-you page shows before it goes on to "
-                 "--return-url; default 5")
-      ->check(CLI::Range(0, 3600))
-      ->type_name("SECS")
-      ->needs(online);
-  app.add_option("--link", o.link,
-                 "With --online-game: the study link's other parameters, a query string kept in "
-                 "the session record")
-      ->type_name("QUERY")
-      ->needs(online);
+  // The game process's own options: each means nothing without --online-game.
+  const auto game_option = [&](const std::string& name, auto& value, const std::string& help,
+                               const std::string& type) {
+    return app.add_option(name, value, "With --online-game: " + help)
+        ->type_name(type)
+        ->needs(online);
+  };
+  game_option("--subject", o.subject, "the subject ID", "ID");
+  game_option("--public-origin", o.public_origin,
+              "the origin the participant's browser sees, e.g. https://study.example.org",
+              "ORIGIN");
+  game_option("--abandon-after", o.abandon_after,
+              "the game ends when its pages have all been gone this long; default 60", "SECS")
+      ->check(CLI::Range(1, 86400));
+  game_option("--return-url", o.return_url,
+              "where the thank-you page sends the participant; {id} and {PARAM} (a parameter of "
+              "--link) are replaced, URL-encoded",
+              "URL");
+  game_option("--return-after", o.return_after,
+              "the seconds the thank-you page shows before it goes on to --return-url; default 5",
+              "SECS")
+      ->check(CLI::Range(0, 3600));
+  game_option("--link", o.link,
+              "the study link's other parameters, a query string kept in the session record",
+              "QUERY");
   app.set_version_flag("--version", std::string("volleta ") + VOLLETA_VERSION);
   // Options come first; everything after them is the settings file's name.
   app.prefix_command();

@@ -11,7 +11,7 @@ import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
 import { launchChromium } from './lib/chromium.mjs';
-import { start, rows } from './lib/game_run.mjs';
+import { start, rows, throwUntilEnd } from './lib/game_run.mjs';
 
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-online-'));
 const browser = await launchChromium();
@@ -61,20 +61,6 @@ async function onlineGame(subject, args) {
   return { run, relay, page, gamePort: relay.to, prefix: url.pathname.split('/')[1] };
 }
 
-// Throws to Players 1 and 3 in turn until the thank-you page, or `throws` throws.
-async function throwUntil(page, throws = Infinity) {
-  for (let n = 0; n < throws; n++) {
-    const state = await (await page.waitForFunction(() => {
-      if (location.pathname.endsWith('/thankyou.htm')) return 'end';
-      return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
-    }, null, { timeout: 60000, polling: 50 })).jsonValue();
-    if (state === 'end') return;
-    await page.evaluate(() => { document.body.dataset.thrown = '1'; });
-    await Promise.race([page.click(`td.player.p${n % 2 ? 3 : 1} a`, { timeout: 60000 }),
-      page.waitForURL(/thankyou\.htm$/, { timeout: 60000 })]).catch(() => {});
-  }
-}
-
 // A WebSocket upgrade sent straight to the game as serve relays it; resolves
 // to the status it got.
 const upgrade = (port, prefix, headers) => new Promise((resolve, reject) => {
@@ -109,7 +95,7 @@ test('an online game takes sockets only from its public origin; its page closed 
       statuses.push(await upgrade(gamePort, prefix, { Origin: origin, Cookie: `volleta=${cookie}` }));
     }
     assert.deepEqual(statuses, [403, 403, 101]);
-    await throwUntil(page, 1);
+    await throwUntilEnd(page, { throws: 1 });
     await page.close();
     await run.ends();
   } finally {

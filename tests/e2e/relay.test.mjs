@@ -8,7 +8,7 @@ import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { CHROMIUM_ARGS, launchChromium } from './lib/chromium.mjs';
-import { start, checkLogs } from './lib/game_run.mjs';
+import { start, checkLogs, throwUntilEnd } from './lib/game_run.mjs';
 import { localhostTo, startRelay } from '../../bench/relay.mjs';
 
 const root = await fs.mkdtemp(path.join(os.tmpdir(), 'volleta-relay-'));
@@ -28,20 +28,7 @@ test('a whole game through a delaying relay logs every throw, each with its onse
     url.hostname = 'localhost';
     await page.goto(url.href);
     await page.click('a.button');
-    for (;;) {
-      // The thank-you page, or a page where the subject holds the ball and has not thrown it.
-      const state = await (await page.waitForFunction(() => {
-        if (location.pathname.endsWith('/thankyou.htm')) return 'end';
-        return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
-      }, null, { timeout: 60000, polling: 50 })).jsonValue();
-      if (state === 'end') break;
-      await page.evaluate(() => { document.body.dataset.thrown = '1'; });
-      const target = targets.length % 2 ? 3 : 1;
-      targets.push(target);
-      // The extra throw after the last logged one may end the game under the click.
-      await Promise.race([page.click(`td.player.p${target} a`, { timeout: 60000 }),
-        page.waitForURL(/thankyou\.htm$/, { timeout: 60000 })]).catch(() => {});
-    }
+    await throwUntilEnd(page, { target: (n) => { targets.push(n % 2 ? 3 : 1); return targets[n]; } });
     await page.close();
   } finally {
     await browser.close();

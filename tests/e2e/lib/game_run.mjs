@@ -189,3 +189,19 @@ export function shownMarkup(doc) {
   return JSON.stringify({ title: doc.title, body: body.innerHTML.trimEnd(),
     scripts: [...doc.head.querySelectorAll('script')].map((s) => s.text) });
 }
+
+// Plays the subject in `page` until the thank-you page, or `throws` throws:
+// throw n goes to `target(n)`, Players 1 and 3 in turn by default. The extra
+// throw after the last logged one may end the game under the click.
+export async function throwUntilEnd(page, { throws = Infinity, target = (n) => (n % 2 ? 3 : 1) } = {}) {
+  for (let n = 0; n < throws; n++) {
+    const state = await (await page.waitForFunction(() => {
+      if (location.pathname.endsWith('/thankyou.htm')) return 'end';
+      return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
+    }, null, { timeout: 60000, polling: 50 })).jsonValue();
+    if (state === 'end') return;
+    await page.evaluate(() => { document.body.dataset.thrown = '1'; });
+    await Promise.race([page.click(`td.player.p${target(n)} a`, { timeout: 60000 }),
+      page.waitForURL(/thankyou\.htm$/, { timeout: 60000 })]).catch(() => {});
+  }
+}
