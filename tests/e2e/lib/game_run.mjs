@@ -190,11 +190,11 @@ export function shownMarkup(doc) {
     scripts: [...doc.head.querySelectorAll('script')].map((s) => s.text) });
 }
 
-// Plays the subject in `page` until the thank-you page, or `throws` throws:
-// throw n goes to `target(n)`, Players 1 and 3 in turn by default. The extra
-// throw after the last logged one may end the game under the click.
-export async function throwUntilEnd(page, { throws = Infinity, target = (n) => (n % 2 ? 3 : 1) } = {}) {
-  for (let n = 0; n < throws; n++) {
+// Plays the subject in `page` until the thank-you page: throw n goes to
+// `target(n)`, Players 1 and 3 in turn by default. The extra throw after the
+// last logged one may end the game under the click.
+export async function throwUntilEnd(page, { target = (n) => (n % 2 ? 3 : 1) } = {}) {
+  for (let n = 0; ; n++) {
     const state = await (await page.waitForFunction(() => {
       if (location.pathname.endsWith('/thankyou.htm')) return 'end';
       return document.querySelector('a[href^="2to"]') && !document.body.dataset.thrown && 'hold';
